@@ -1,0 +1,7 @@
+#include "engine/run.h"
+
+namespace zv::engine {
+
+void runRecommendation() {}
+
+} // namespace zv::engine

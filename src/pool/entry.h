@@ -1,0 +1,17 @@
+// Entry, deletion and display of past draws in the main window.
+#pragma once
+
+namespace zv::pool {
+
+// Shows the pool size and the newest draw.
+void refreshPoolDisplay();
+// 编辑框2 changed: at five characters the focus moves to 编辑框1.
+void periodBoxChanged();
+// 按钮2, or Enter in 编辑框1: adds the typed draw.
+void confirmEntry();
+// 按钮3: asks, then removes the newest draw.
+void deleteLastEntry();
+// 按钮5: widens the window and lists the pool, or narrows it.
+void togglePanel();
+
+} // namespace zv::pool

@@ -1,0 +1,7 @@
+#include "pool/fetch.h"
+
+namespace zv::pool {
+
+void fetchPastDraws() {}
+
+} // namespace zv::pool
