@@ -152,7 +152,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress && watched != control(QStringLiteral("编辑框1"))) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* container = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::RightButton) {
