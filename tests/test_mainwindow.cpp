@@ -86,6 +86,7 @@ private slots:
     void rightClicks_data();
     void rightClicks();
     void toggleWidths();
+    void creditLineHotSpots();
     void escapeEndsProgram();
     void closingDuringPumping();
 
@@ -360,6 +361,34 @@ void MainWindowTest::toggleWidths() {
     QCOMPARE(toggle->text(), QString("展开高级功能"));
     for (int i = 8; i <= 14; ++i)
         QVERIFY(m_fixture->get(("推荐号" + std::to_string(i)).c_str())->isHidden());
+}
+
+void MainWindowTest::creditLineHotSpots() {
+    // 透明标签1 lies over the maker and the web address, 透明标签2 over the contact number.
+    auto* credit = m_fixture->get<QLabel>("标签3");
+    const QString text = credit->text();
+    const QFontMetrics fm(credit->font());
+    const int start = (credit->width() - fm.horizontalAdvance(text)) / 2;
+    auto span = [&](const QString& part) {
+        const int at = int(text.indexOf(part));
+        const int left = start + fm.horizontalAdvance(text.left(at));
+        return std::pair{left, left + fm.horizontalAdvance(part)};
+    };
+    const QRect maker = m_fixture->get("透明标签1")->geometry();
+    const QRect contact = m_fixture->get("透明标签2")->geometry();
+    const auto [makerLeft, addressRight] = std::pair{span("Korvane").first, span("www.korvane.example").second};
+    QVERIFY2(makerLeft >= maker.left() && addressRight <= maker.right(), qPrintable(QString("%1..%2").arg(makerLeft).arg(addressRight)));
+    const auto [qqLeft, qqRight] = span("QQ：80008888");
+    QVERIFY2(qqLeft >= contact.left() && qqRight <= contact.right() + 1, qPrintable(QString("%1..%2").arg(qqLeft).arg(qqRight)));
+    // A press on each opens its address.
+    ScriptedInteraction script;
+    QTest::mousePress(m_fixture->get("透明标签1"), Qt::LeftButton, {}, QPoint(100, 10));
+    QTest::mousePress(m_fixture->get("透明标签2"), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(m_fixture->get("透明标签2"), Qt::RightButton, {}, QPoint(10, 10));
+    QCOMPARE(script.openedUrls.size(), 2);
+    QCOMPARE(script.openedUrls[0], QString::fromLatin1(makerSite()));
+    QVERIFY(script.openedUrls[1].contains("Uin=") && script.openedUrls[1].contains("Site=") &&
+            script.openedUrls[1].contains("Menu=yes"));
 }
 
 void MainWindowTest::escapeEndsProgram() {

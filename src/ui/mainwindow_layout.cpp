@@ -6,7 +6,7 @@ namespace zv::ui {
 // The maker's credit line under the grid (透明标签1 covers the maker and the
 // web address, 透明标签2 the contact number).
 const char* const CreditLine =
-    "Korvane科技 出品　官方网站：www.korvane.example　　QQ：80008888　交流群：61234567";
+    "Korvane科技 出品　官方网站：www.korvane.example　　　　　　　  QQ：80008888　交流群：61234567";
 
 const QList<ControlSpec>& mainWindowControls() {
     static const QList<ControlSpec> table = {
