@@ -22,7 +22,18 @@ private slots:
     void reseedAccumulator();
     void sorting();
     void installationId();
+    void clock();
 };
+
+void NumbersTest::clock() {
+    QCOMPARE(yearOf(currentTime()), QDate::currentDate().year());
+    setCurrentTimeOverride(QDateTime(QDate(2015, 6, 1), QTime(12, 0)));
+    QCOMPARE(yearOf(currentTime()), 2015);
+    setCurrentTimeOverride({});
+    const std::uint32_t before = tickCount();
+    QTest::qSleep(20);
+    QVERIFY(tickCount() - before >= 15);
+}
 
 void NumbersTest::textToInt_data() {
     QTest::addColumn<QByteArray>("text");

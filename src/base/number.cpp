@@ -175,6 +175,21 @@ bool numbersEqual(double a, double b) { return std::fabs(a - b) <= 1e-7; }
 bool numberGreater(double a, double b) { return a - b > 1e-7; }
 bool numberLess(double a, double b) { return a - b < -1e-7; }
 
+namespace {
+QDateTime& timeOverride() {
+    static QDateTime fixed;
+    return fixed;
+}
+} // namespace
+
+QDateTime currentTime() {
+    return timeOverride().isValid() ? timeOverride() : QDateTime::currentDateTime();
+}
+
+int yearOf(const QDateTime& time) { return time.date().year(); }
+
+void setCurrentTimeOverride(const QDateTime& time) { timeOverride() = time; }
+
 std::uint32_t tickCount() {
     using namespace std::chrono;
     return std::uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());

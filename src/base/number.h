@@ -3,6 +3,7 @@
 
 #include "base/text.h"
 
+#include <QDateTime>
 #include <QList>
 #include <cstdint>
 
@@ -42,6 +43,11 @@ std::uint32_t randomState();
 void setRandomState(std::uint32_t state, std::uint32_t accumulator = 0);
 
 void sortNumbers(QList<int>& list, bool ascending = true);
+
+// The local date and time, and its year. Tests may fix the clock.
+QDateTime currentTime();
+int yearOf(const QDateTime& time);
+void setCurrentTimeOverride(const QDateTime& time);
 
 // Milliseconds since an arbitrary fixed point, wrapping at 2^32 like a tick count.
 std::uint32_t tickCount();
