@@ -8,7 +8,7 @@ ZV_BUILD=${ZV_BUILD:-$ZV_ROOT/build}
 
 zv_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libssl-dev
   libcpp-httplib-dev libbenchmark-dev
   clang libclang-rt-14-dev
