@@ -13,5 +13,8 @@ void confirmEntry();
 void deleteLastEntry();
 // 按钮5: widens the window and lists the pool, or narrows it.
 void togglePanel();
+// Clears 列表框1 and lists the stored draws, newest first; stops when the
+// panel is narrowed meanwhile.
+void fillPoolList();
 
 } // namespace zv::pool
