@@ -17,9 +17,29 @@ Text DataFileExtension;
 Text VersionText;
 int ManualCheckFlag = 0;
 
-Text makerSite() { return Text(ZANVELO_MAKER_SITE); }
+namespace {
+Text& makerSiteOverride() {
+    static Text address;
+    return address;
+}
+Text& resultsServiceOverride() {
+    static Text address;
+    return address;
+}
+} // namespace
 
-Text resultsService() { return Text(ZANVELO_RESULTS_SERVICE); }
+Text makerSite() {
+    return makerSiteOverride().isEmpty() ? Text(ZANVELO_MAKER_SITE) : makerSiteOverride();
+}
+
+Text resultsService() {
+    return resultsServiceOverride().isEmpty() ? Text(ZANVELO_RESULTS_SERVICE)
+                                              : resultsServiceOverride();
+}
+
+void overrideMakerSite(const Text& address) { makerSiteOverride() = address; }
+
+void overrideResultsService(const Text& address) { resultsServiceOverride() = address; }
 
 void setProductGlobals() {
     ProductVersion = 3.2f;

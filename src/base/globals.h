@@ -20,6 +20,10 @@ extern int ManualCheckFlag;
 // without a trailing slash (fixed when the program is built).
 Text makerSite();
 Text resultsService();
+// Points the two addresses elsewhere while the program runs (tests against a
+// server on loopback); an empty text brings back the built-in one.
+void overrideMakerSite(const Text& address);
+void overrideResultsService(const Text& address);
 
 // Sets the values that start-up gives the product globals (name, version, site).
 void setProductGlobals();
