@@ -123,7 +123,10 @@ void MainWindowTest::controlsMatchLayout() {
     QString text = w->property("text").toString();
     if (auto* box = qobject_cast<QGroupBox*>(w))
         text = box->title();
-    if (r.text.startsWith('"'))
+    if (r.name == "号库显示" || r.name == "上期号码")
+        // Empty as laid out; the creation handler shows the (empty) pool.
+        QCOMPARE(text, r.name == "号库显示" ? QString("号库数量：0") : QString("上期号码(期)："));
+    else if (r.text.startsWith('"'))
         QCOMPARE(text, r.text.mid(1, r.text.size() - 2));
     else if (r.text.startsWith('('))
         QVERIFY(text.contains("Korvane") && text.contains("www."));

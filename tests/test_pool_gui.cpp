@@ -55,22 +55,19 @@ private:
     void type(const char* period, const char* digits);
     QLabel* label(const char* name) { return m_window->get<QLabel>(name); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir* m_dir = nullptr;
     std::unique_ptr<MainWindowFixture> m_window;
 };
 
 void PoolGuiTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    setRunDirectory(m_dir->path());
     m_window = std::make_unique<MainWindowFixture>();
+    m_dir = &m_window->storeDir;
 }
 
 void PoolGuiTest::cleanup() {
     m_window.reset();
-    setRunDirectory({});
     overrideResultsService({});
     setCurrentTimeOverride({});
-    m_dir.reset();
 }
 
 void PoolGuiTest::type(const char* period, const char* digits) {
