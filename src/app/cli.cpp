@@ -4,6 +4,7 @@
 #include "base/globals.h"
 #include "base/number.h"
 #include "base/net.h"
+#include "engine/recommendation.h"
 #include "pool/draws.h"
 #include "pool/pagewalk.h"
 #include "store/historystore.h"
@@ -30,6 +31,8 @@ Commands:
                           FILE may be - for standard output
   import FILE             replaces the pool by a CSV file of that form, checked
                           whole before anything is written; - reads standard input
+  recommend [--json]      the recommendation grid, as the window shows it after
+                          a click on 推荐号码 (exit status 3 below 30 draws)
   --help                  shows this text
 )";
 
@@ -43,6 +46,22 @@ struct Cli {
     }
     int failGbk(const Text& message, int status = 1) { return fail(fromGbk(message), status); }
     int usage(const QString& message) { return fail(message + QStringLiteral(" (see --help)"), 2); }
+
+    int recommend(const QStringList& args) {
+        const bool json = args == QStringList{QStringLiteral("--json")};
+        if (!json && !args.isEmpty())
+            return usage(QStringLiteral("recommend takes only --json"));
+        const engine::Recommendation r = engine::recommend(store::readStoreTexts());
+        if (r.positions.isEmpty()) {
+            err << fromGbk(engine::shortPoolMessage()) << '\n';
+            return 3;
+        }
+        if (json)
+            out << QString::fromUtf8(engine::recommendationJson(r)) << '\n';
+        else
+            out << engine::recommendationTable(r);
+        return 0;
+    }
 
     int list(const QStringList& args) {
         if (!args.isEmpty())
@@ -169,6 +188,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     DataFileExtension = ".dll";
     setRunDirectory(dir);
     const QString command = args.takeFirst();
+    if (command == QLatin1String("recommend"))
+        return cli.recommend(args);
     if (command == QLatin1String("list"))
         return cli.list(args);
     if (command == QLatin1String("add"))
