@@ -4,6 +4,8 @@
 #include "base/files.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,7 +43,9 @@ private slots:
     void importChecksTheWholeFile_data();
     void importChecksTheWholeFile();
     void standardStreams();
+    void recommend();
 };
+
 
 namespace {
 
@@ -195,6 +199,48 @@ void CliTest::badCommandLines() {
     QVERIFY(r.out.isEmpty());
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QCOMPARE(r.err.count('\n'), 1); // one line
+}
+
+void CliTest::recommend() {
+    QTemporaryDir dir;
+    const QByteArray worked = "886999428270809972371770718210350717314488479308463035971916";
+    QByteArray csv = "period,digits\n";
+    for (int i = 0; i < 29; ++i)
+        csv += QByteArray::number(15000 + i) + "," + QByteArray(7, worked[i]) + "\n";
+    QCOMPARE(zv::writeFile(dir.filePath("pool.csv"), csv), 1);
+    QCOMPARE(run(inDir(dir, {"import", dir.filePath("pool.csv")})).status, 0);
+    const CliRun tooFew = run(inDir(dir, {"recommend", "--json"}));
+    QCOMPARE(tooFew.status, 3);
+    QCOMPARE(tooFew.out, QString());
+    QCOMPARE(tooFew.err, QStringLiteral("号库不足：请按先后顺序依次存入最近开出至少三十期的号码。\n"));
+
+    for (int i = 29; i < 60; ++i)
+        csv += QByteArray::number(15000 + i) + "," + QByteArray(7, worked[i]) + "\n";
+    QCOMPARE(zv::writeFile(dir.filePath("pool.csv"), csv), 1);
+    QCOMPARE(run(inDir(dir, {"import", dir.filePath("pool.csv")})).status, 0);
+    const CliRun json = run(inDir(dir, {"recommend", "--json"}));
+    QCOMPARE(json.status, 0);
+    QString position = QStringLiteral("{\"position\": %1, \"tiers\": [\"2\", \"5\", \"6\", \"8\", \"90\", \"4\"], "
+                                      "\"priorityList\": \"2568904\", \"rareRank\": \"6234\", \"dimensionList\": \"264\", "
+                                      "\"selected\": \"2 64\", \"colour\": \"#008000\"}");
+    QStringList positions;
+    for (int p = 1; p <= 7; ++p)
+        positions << position.arg(p);
+    const QString expected = "{\"poolSize\": 60, \"positions\": [" + positions.join(", ") +
+                             "], \"recommended\": \"2222222\", \"random\": \"";
+    QVERIFY2(json.out.startsWith(expected), qPrintable(json.out));
+    QVERIFY(QRegularExpression("\"random\": \"[0-9]{7}\"}\n$").match(json.out).hasMatch());
+    QVERIFY(QJsonDocument::fromJson(json.out.toUtf8()).isObject());
+
+    const CliRun table = run(inDir(dir, {"recommend"}));
+    QCOMPARE(table.status, 0);
+    const QStringList lines = table.out.split('\n');
+    QCOMPARE(lines[0], QStringLiteral("号库数量：60"));
+    QCOMPARE(lines[1], QStringLiteral("优先级：\t①\t②\t③\t④\t⑤\t⑥\t精选推荐"));
+    QCOMPARE(lines[2], QStringLiteral("第一位：\t2\t5\t6\t8\t90\t4\t2 64"));
+    QCOMPARE(lines[8], QStringLiteral("第七位：\t2\t5\t6\t8\t90\t4\t2 64"));
+    QCOMPARE(lines[9], QStringLiteral("推荐号码：\t2222222"));
+    QVERIFY(lines[10].startsWith(QStringLiteral("随机号码：\t")));
 }
 
 QTEST_GUILESS_MAIN(CliTest)
