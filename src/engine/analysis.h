@@ -56,6 +56,9 @@ struct Selection {
 };
 Selection selectRecommendation(const Text& position, int n, const Tiers& tiers,
                                const Rarity& rarity, const Pump& pump = {});
+// The same with the position's counts already made.
+Selection selectRecommendation(const Text& position, int n, const Counts& counts,
+                               const Tiers& tiers, const Rarity& rarity, const Pump& pump = {});
 
 // Everything about one position.
 struct PositionAnalysis {
