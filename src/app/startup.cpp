@@ -6,6 +6,7 @@
 #include "base/net.h"
 #include "base/number.h"
 #include "base/program.h"
+#include "help/document.h"
 #include "help/links.h"
 #include "pool/entry.h"
 #include "ui/mainwindow.h"
@@ -59,6 +60,7 @@ void setUpMainWindow() {
 }
 
 void endProgram() {
+    help::removeHelpFiles();
     releaseGlobals();
     endProcess(0);
 }

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace zv {
 
@@ -47,16 +50,55 @@ QString tempDirectory() {
 
 void setTempDirectory(const QString& dir) { tempDirectoryOverride() = dir; }
 
-QString tempFileName(const QString& dir) {
+namespace {
+
+std::uint32_t firstTempNumber() {
     static std::uint32_t calls = 0;
+    return tickCount() + ++calls;
+}
+
+QString tempPath(const QString& base, std::uint32_t number) {
+    return base + QString::number(number, 16) + QStringLiteral(".tmp");
+}
+
+bool taken(const QString& path) { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); }
+
+} // namespace
+
+QString tempFileName(const QString& dir) {
     const QString base = withSeparator(dir);
-    std::uint32_t number = tickCount() + ++calls;
-    for (;;) {
-        const QString path = base + QString::number(number, 16) + QStringLiteral(".tmp");
-        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-            return path;
+    std::uint32_t number = firstTempNumber();
+    while (taken(tempPath(base, number)))
         ++number;
+    return tempPath(base, number);
+}
+
+QString writeNewTempFile(const QString& dir, const QString& suffix, const Bytes& bytes) {
+    const QString base = withSeparator(dir);
+    std::uint32_t number = firstTempNumber();
+    for (int attempt = 0; attempt < 10'000; ++attempt, ++number) {
+        const QString name = tempPath(base, number);
+        if (taken(name))
+            continue;
+        const QString path = name + suffix;
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST || errno == ELOOP)
+                continue; // something of that name is there: the next number
+            return {};
+        }
+        QFile file;
+        const bool written = file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) &&
+                             file.write(bytes) == bytes.size() && file.flush();
+        file.close();
+        if (!written) {
+            QFile::remove(path);
+            return {};
+        }
+        return path;
     }
+    return {};
 }
 
 Bytes readFile(const QString& path) {

@@ -22,6 +22,13 @@ void setTempDirectory(const QString& dir);
 // no file of that name exists. The file is not created.
 QString tempFileName(const QString& dir);
 
+// Creates a new file named as tempFileName names it, followed by suffix, and
+// writes the bytes into it. The file is made exclusively: where anything of
+// that name exists already (a file, a link), the next number is taken, so a
+// planted link never makes the program write elsewhere. The path, or empty
+// when no file could be made or written (what was made is removed again).
+QString writeNewTempFile(const QString& dir, const QString& suffix, const Bytes& bytes);
+
 // The whole file; empty when it is missing or cannot be read.
 Bytes readFile(const QString& path);
 // Creates or truncates the file and writes the bytes; 1 on success, else 0.

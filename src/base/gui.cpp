@@ -49,7 +49,9 @@ QMessageBox::Icon iconOf(int flags) {
 }
 
 int RealInteraction::messageBox(const Text& text, int flags, const Text& caption) {
-    QMessageBox box(iconOf(flags), fromGbk(caption), fromGbk(text));
+    QString shown = fromGbk(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(iconOf(flags), fromGbk(caption), shown);
     box.setTextFormat(Qt::PlainText); // a version file from the network is shown as it is
     box.setWindowModality(Qt::ApplicationModal);
     struct Choice {

@@ -5,11 +5,26 @@
 
 namespace zv::help {
 
-// Parses VersionText and offers a newer version (ManualCheckFlag says who asked).
+// What a version text announces.
+struct VersionNotice {
+    bool newer = false; // a version above ProductVersion follows the marker
+    float announced = 0.0f;
+    Text downloadLink; // the last "http://" address to the end, trailing white space cut
+    bool linkUsable = false; // a well-formed http:// address
+};
+// Reads a version text: the marker ProductName + "v" (any ASCII case), the
+// three bytes after it as a number; the download link. A text without the
+// marker announces nothing.
+VersionNotice readVersionText(const Text& versionText);
+// True for a well-formed http:// address (host, no white space or controls).
+bool isHttpAddress(const Text& address);
+
+// Parses VersionText and offers a newer version; with ManualCheckFlag 1 also
+// says when the version is the newest.
 void checkForUpdate();
 // The menu items "检查更新" and "软件升级".
 void checkForUpdateFromMenu();
-// Asks for the product page of this version, without waiting for it.
+// Asks for the product page of this version in the background and drops the answer.
 void requestProductPage();
 // Opens the maker's home page.
 void openMakerSite();

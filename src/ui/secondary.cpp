@@ -1,11 +1,38 @@
 #include "ui/secondary.h"
 
+#include "base/controls.h"
+#include "ui/aboutwindow.h"
+#include "ui/helpwindow.h"
+#include "ui/showcasewindow.h"
+
+#include <QPointer>
+
 namespace zv::ui {
 
-void openHelpWindow() {}
+void openHelpWindow() {
+    // A second request brings the open window to the front.
+    if (auto* open = qobject_cast<HelpWindow*>(findWindow(QStringLiteral("HelpWindow")))) {
+        open->showNormal();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* window = new HelpWindow;
+    if (!window->documentShown()) {
+        window->close();
+        return;
+    }
+    window->show();
+}
 
-void openAboutWindow() {}
+void openAboutWindow() {
+    AboutWindow window(findWindow(MainWindowName));
+    window.exec();
+}
 
-void showShowcaseWindow() {}
+void showShowcaseWindow() {
+    ShowcaseWindow window;
+    window.exec();
+}
 
 } // namespace zv::ui

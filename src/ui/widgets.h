@@ -7,12 +7,19 @@
 
 namespace zv::ui {
 
-// An empty label that draws nothing and catches the mouse presses over the
-// controls it covers.
+// A label without a background that catches the mouse presses over the
+// controls it covers. Its text, when it has one, is drawn with a drop shadow:
+// first in black 2 pixels right and down, then in its own colour.
 class TransparentLabel : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     explicit TransparentLabel(QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+    void setAlignment(Qt::Alignment alignment);
+    void setWordWrap(bool wrap);
 
 signals:
     void pressed(Qt::MouseButton button, QPoint globalPos);
@@ -22,6 +29,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
+    Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool m_wordWrap = false;
 };
 
 // The input rule of the entry boxes: only digits and "-", at most maxLength
@@ -35,6 +48,21 @@ public:
 
 private:
     int m_maxLength;
+};
+
+// Moves a window while the left button drags one of the widgets it watches.
+class WindowDragger : public QObject {
+public:
+    explicit WindowDragger(QWidget* window) : QObject(window), m_window(window) {}
+    void watch(QWidget* widget) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_window;
+    QPoint m_offset;
+    bool m_dragging = false;
 };
 
 // List rows a few pixels taller than the font.
