@@ -26,6 +26,22 @@ cp "$program" "$work/zanvelo"   # its own folder: the store lives beside the pro
 ( cd "$work" && exec "$work/zanvelo" --unused-argument extra ) >"$work/out.log" 2>&1 &
 app_pid=$!
 
+# The showcase comes first; Esc closes it and start-up goes on.
+showcase=$(timeout 60 xdotool search --sync --name '^Zanvelov3\.2$' 2>/dev/null | head -n 1)
+if [ -z "$showcase" ]; then
+  echo "no showcase window titled 'Zanvelov3.2' appeared"; cat "$work/out.log"
+  echo "startup_under_x: 0 passed, 1 failed"; exit 1
+fi
+if xdotool search --name '^Zanvelo v3\.2$' >/dev/null 2>&1; then
+  echo "the main window showed before the showcase was closed"
+  echo "startup_under_x: 0 passed, 1 failed"; exit 1
+fi
+for _ in $(seq 50); do
+  xdotool windowfocus --sync "$showcase" 2>/dev/null
+  xdotool key --window "$showcase" Escape 2>/dev/null
+  sleep 0.2
+  xdotool search --name '^Zanvelo v3\.2$' >/dev/null 2>&1 && break
+done
 window=$(timeout 60 xdotool search --sync --name '^Zanvelo v3\.2$' 2>/dev/null | head -n 1)
 if [ -z "$window" ]; then
   echo "no window titled 'Zanvelo v3.2' appeared"; cat "$work/out.log"
