@@ -38,7 +38,7 @@ if xdotool search --name '^Zanvelo v3\.2$' >/dev/null 2>&1; then
 fi
 for _ in $(seq 50); do
   xdotool windowfocus --sync "$showcase" 2>/dev/null
-  xdotool key --window "$showcase" Escape 2>/dev/null
+  xdotool key Escape 2>/dev/null
   sleep 0.2
   xdotool search --name '^Zanvelo v3\.2$' >/dev/null 2>&1 && break
 done
@@ -56,7 +56,7 @@ fi
 status=
 for _ in $(seq 100); do
   xdotool windowfocus --sync "$window" 2>/dev/null
-  xdotool key --window "$window" Escape 2>/dev/null
+  xdotool key Escape 2>/dev/null
   sleep 0.2
   if ! kill -0 "$app_pid" 2>/dev/null; then
     wait "$app_pid"; status=$?; app_pid=; break

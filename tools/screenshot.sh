@@ -19,6 +19,10 @@ sleep 1
 export DISPLAY=$display
 unset QT_QPA_PLATFORM
 ( cd "$work" && exec ./zanvelo ) >/dev/null 2>&1 & app=$!
+showcase=$(timeout 60 xdotool search --sync --name '^Zanvelov3\.2$' | head -n 1)
+sleep 1
+[ "${SHOT_SHOWCASE:-}" ] && import -window "$showcase" "$SHOT_SHOWCASE"
+xdotool windowfocus --sync "$showcase"; xdotool key Escape
 window=$(timeout 60 xdotool search --sync --name '^Zanvelo v3\.2$' | head -n 1)
 sleep 1.5
 import -window "$window" "$out"

@@ -1,7 +1,6 @@
 #include "base/globals.h"
 
 #include "base/number.h"
-#include "zanvelo_config.h"
 
 #include <QCryptographicHash>
 #include <QSysInfo>
@@ -17,29 +16,7 @@ Text DataFileExtension;
 Text VersionText;
 int ManualCheckFlag = 0;
 
-namespace {
-Text& makerSiteOverride() {
-    static Text address;
-    return address;
-}
-Text& resultsServiceOverride() {
-    static Text address;
-    return address;
-}
-} // namespace
 
-Text makerSite() {
-    return makerSiteOverride().isEmpty() ? Text(ZANVELO_MAKER_SITE) : makerSiteOverride();
-}
-
-Text resultsService() {
-    return resultsServiceOverride().isEmpty() ? Text(ZANVELO_RESULTS_SERVICE)
-                                              : resultsServiceOverride();
-}
-
-void overrideMakerSite(const Text& address) { makerSiteOverride() = address; }
-
-void overrideResultsService(const Text& address) { resultsServiceOverride() = address; }
 
 void setProductGlobals() {
     ProductVersion = 3.2f;
