@@ -110,6 +110,8 @@ void UpdateTest::httpAddresses_data() {
     QTest::newRow("no host") << QByteArray("http:///path") << false;
     QTest::newRow("another scheme") << QByteArray("file:///etc/passwd") << false;
     QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("raw bytes of a character") << QByteArray("http://\xe8\x99\x97.example/") << false;
+    QTest::newRow("vertical tab") << QByteArray("http://a.example/\v") << false;
 }
 
 void UpdateTest::httpAddresses() {

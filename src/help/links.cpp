@@ -22,8 +22,10 @@ Text contactLink() { return "korvane-im://chat/?Uin=80008888&Site=korvane&Menu=y
 bool isHttpAddress(const Text& address) {
     if (!address.toLower().startsWith("http://"))
         return false;
+    // An address is printable ASCII: no white space, controls or raw bytes of
+    // other characters.
     for (char c : address)
-        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F)
+        if (static_cast<unsigned char>(c) <= 0x20 || static_cast<unsigned char>(c) >= 0x7F)
             return false;
     const QUrl url = QUrl::fromEncoded(address, QUrl::StrictMode);
     return url.isValid() && url.scheme() == QLatin1String("http") && !url.host().isEmpty();

@@ -16,7 +16,7 @@ struct VersionNotice {
 // three bytes after it as a number; the download link. A text without the
 // marker announces nothing.
 VersionNotice readVersionText(const Text& versionText);
-// True for a well-formed http:// address (host, no white space or controls).
+// True for a well-formed http:// address: printable ASCII with a host.
 bool isHttpAddress(const Text& address);
 
 // Parses VersionText and offers a newer version; with ManualCheckFlag 1 also

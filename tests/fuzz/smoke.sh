@@ -22,5 +22,6 @@ run() {
 }
 run pagewalk -dict="$here/pages.dict"
 run decrypt
-echo "fuzz smoke: $((2 - failed)) passed, $failed failed"
+run version -dict="$here/version.dict"
+echo "fuzz smoke: $((3 - failed)) passed, $failed failed"
 exit $failed
