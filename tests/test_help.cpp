@@ -89,6 +89,7 @@ private slots:
     void layoutRuleOnMaximiseAndRestore();
     void clicksReachOnlyTheRightStrip();
     void secondRequestBringsTheOpenWindowForward();
+    void closingTheMainWindowEndsWithHelpOpen();
 
 private:
     std::unique_ptr<QTemporaryDir> m_temp;
@@ -259,6 +260,17 @@ void HelpTest::secondRequestBringsTheOpenWindowForward() {
         helpWindows += w->objectName() == "HelpWindow";
     QCOMPARE(helpWindows, 1);
     QVERIFY(!first->isMinimized());
+}
+
+void HelpTest::closingTheMainWindowEndsWithHelpOpen() {
+    MainWindowFixture main;
+    ui::openHelpWindow();
+    QVERIFY(findWindow("HelpWindow")->isVisible());
+    QCOMPARE(tempFiles(m_temp->path()).size(), 1);
+    QTest::keyClick(main.window.data(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(main.endCodes, QList<int>{0}); // the process ends with code 0
+    QVERIFY(tempFiles(m_temp->path()).isEmpty()); // and leaves no help file behind
 }
 
 QTEST_MAIN(HelpTest)
