@@ -8,8 +8,8 @@
 using PageDraw = QPair<QByteArray, QByteArray>; // period, seven digits
 
 inline QByteArray drawEntry(const PageDraw& draw) {
-    QByteArray e = "<tr bgcolor=\"#ffffff\"><td><a href=\"/draw/" + draw.first + "\">" + draw.first +
-                   "</a></td><td>";
+    QByteArray e = "<tr bgcolor=\"#ffffff\"><td><a href=\"/draw/" + draw.first + "\">" +
+                   draw.first + "</a></td><td>";
     for (char digit : draw.second)
         e += QByteArray("<span class=\"ball_1\">") + digit + "</span>";
     return e + "</td></tr>\n";

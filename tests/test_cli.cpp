@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,7 +46,6 @@ private slots:
     void recommend();
 };
 
-
 namespace {
 
 QStringList inDir(const QTemporaryDir& dir, QStringList args) {
@@ -71,7 +70,8 @@ void CliTest::addListRemove() {
     QCOMPARE(added.status, 0);
     QCOMPARE(added.out, QStringLiteral("号码已成功添加！\n"));
     QCOMPARE(run(inDir(dir, {"add", "15066", "1234567"})).status, 0);
-    QCOMPARE(run(inDir(dir, {"list"})).out, QStringLiteral("第15066期  1234567\n第15065期  1752033\n"));
+    QCOMPARE(run(inDir(dir, {"list"})).out,
+             QStringLiteral("第15066期  1234567\n第15065期  1752033\n"));
     const CliRun removed = run(inDir(dir, {"remove-last"}));
     QCOMPARE(removed.status, 0);
     QCOMPARE(removed.out, QStringLiteral("号码已成功删除！\n"));
@@ -87,12 +87,17 @@ void CliTest::addListRemove() {
 void CliTest::addRefusesMalformedDraws_data() {
     QTest::addColumn<QString>("period");
     QTest::addColumn<QString>("digits");
-    QTest::newRow("short period") << "1506" << "1234567";
-    QTest::newRow("long draw") << "15066" << "12345678";
-    QTest::newRow("dash in period") << "15-66" << "1234567";
-    QTest::newRow("dash in draw") << "15066" << "123-567";
+    QTest::newRow("short period") << "1506"
+                                  << "1234567";
+    QTest::newRow("long draw") << "15066"
+                               << "12345678";
+    QTest::newRow("dash in period") << "15-66"
+                                    << "1234567";
+    QTest::newRow("dash in draw") << "15066"
+                                  << "123-567";
     QTest::newRow("full-width digit") << QStringLiteral("1506６") << "1234567";
-    QTest::newRow("letters") << "15066" << "12345ab";
+    QTest::newRow("letters") << "15066"
+                             << "12345ab";
 }
 
 void CliTest::addRefusesMalformedDraws() {
@@ -107,11 +112,13 @@ void CliTest::addRefusesMalformedDraws() {
 
 void CliTest::exportImportRoundTrip() {
     QTemporaryDir from, to;
-    for (const auto& [p, d] : {std::pair{"15064", "0000000"}, {"15065", "1752033"}, {"15066", "1234567"}})
+    for (const auto& [p, d] :
+         {std::pair{"15064", "0000000"}, {"15065", "1752033"}, {"15066", "1234567"}})
         QCOMPARE(run(inDir(from, {"add", p, d})).status, 0);
     const QString csv = from.filePath("pool.csv");
     QCOMPARE(run(inDir(from, {"export", csv})).status, 0);
-    QCOMPARE(zv::readFile(csv), QByteArray("period,digits\n15064,0000000\n15065,1752033\n15066,1234567\n"));
+    QCOMPARE(zv::readFile(csv),
+             QByteArray("period,digits\n15064,0000000\n15065,1752033\n15066,1234567\n"));
     QCOMPARE(run(inDir(to, {"add", "99999", "9999999"})).status, 0);
     const CliRun imported = run(inDir(to, {"import", csv}));
     QCOMPARE(imported.status, 0);
@@ -122,14 +129,18 @@ void CliTest::exportImportRoundTrip() {
 void CliTest::importChecksTheWholeFile_data() {
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<int>("badLine");
-    QTest::newRow("good, CRLF and BOM") << QByteArray("\xEF\xBB\xBFperiod,digits\r\n15001,1234567\r\n") << 0;
+    QTest::newRow("good, CRLF and BOM")
+        << QByteArray("\xEF\xBB\xBFperiod,digits\r\n15001,1234567\r\n") << 0;
     QTest::newRow("header only") << QByteArray("period,digits\n") << 0;
     QTest::newRow("no header") << QByteArray("15001,1234567\n") << 1;
     QTest::newRow("empty file") << QByteArray() << 1;
-    QTest::newRow("short period on line 3") << QByteArray("period,digits\n15001,1234567\n1502,1234567\n") << 3;
-    QTest::newRow("letters on line 2") << QByteArray("period,digits\n15001,12x4567\n15002,1234567\n") << 2;
+    QTest::newRow("short period on line 3")
+        << QByteArray("period,digits\n15001,1234567\n1502,1234567\n") << 3;
+    QTest::newRow("letters on line 2")
+        << QByteArray("period,digits\n15001,12x4567\n15002,1234567\n") << 2;
     QTest::newRow("three fields") << QByteArray("period,digits\n15001,1234567,9\n") << 2;
-    QTest::newRow("blank line") << QByteArray("period,digits\n15001,1234567\n\n15002,1234567\n") << 3;
+    QTest::newRow("blank line") << QByteArray("period,digits\n15001,1234567\n\n15002,1234567\n")
+                                << 3;
 }
 
 void CliTest::importChecksTheWholeFile() {
@@ -144,7 +155,8 @@ void CliTest::importChecksTheWholeFile() {
     QFile::remove(path);
     if (badLine) {
         QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.startsWith(QStringLiteral("zanvelo-cli: line %1: ").arg(badLine)), qPrintable(r.err));
+        QVERIFY2(r.err.startsWith(QStringLiteral("zanvelo-cli: line %1: ").arg(badLine)),
+                 qPrintable(r.err));
         QCOMPARE(storeFiles(dir), before);
     } else {
         QCOMPARE(r.status, 0);
@@ -165,14 +177,17 @@ void CliTest::standardStreams() {
     QCOMPARE(p.exitCode(), 0);
     p.start(program, inDir(dir, {"export", "-"}));
     QVERIFY(p.waitForFinished(30000));
-    QCOMPARE(p.readAllStandardOutput(), QByteArray("period,digits\n15065,1752033\n15066,1234567\n"));
+    QCOMPARE(p.readAllStandardOutput(),
+             QByteArray("period,digits\n15065,1752033\n15066,1234567\n"));
     p.start(program, inDir(dir, {"list"}));
     QVERIFY(p.waitForFinished(30000));
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), QStringLiteral("第15066期  1234567\n第15065期  1752033\n"));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+             QStringLiteral("第15066期  1234567\n第15065期  1752033\n"));
     p.start(program, inDir(dir, {"add", "1", "2"}));
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 1);
-    QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QStringLiteral("zanvelo-cli: 期数或号码输入不正确：请检查后重试！\n"));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+             QStringLiteral("zanvelo-cli: 期数或号码输入不正确：请检查后重试！\n"));
 }
 
 void CliTest::help() {
@@ -212,7 +227,8 @@ void CliTest::recommend() {
     const CliRun tooFew = run(inDir(dir, {"recommend", "--json"}));
     QCOMPARE(tooFew.status, 3);
     QCOMPARE(tooFew.out, QString());
-    QCOMPARE(tooFew.err, QStringLiteral("号库不足：请按先后顺序依次存入最近开出至少三十期的号码。\n"));
+    QCOMPARE(tooFew.err,
+             QStringLiteral("号库不足：请按先后顺序依次存入最近开出至少三十期的号码。\n"));
 
     for (int i = 29; i < 60; ++i)
         csv += QByteArray::number(15000 + i) + "," + QByteArray(7, worked[i]) + "\n";
@@ -220,9 +236,10 @@ void CliTest::recommend() {
     QCOMPARE(run(inDir(dir, {"import", dir.filePath("pool.csv")})).status, 0);
     const CliRun json = run(inDir(dir, {"recommend", "--json"}));
     QCOMPARE(json.status, 0);
-    QString position = QStringLiteral("{\"position\": %1, \"tiers\": [\"2\", \"5\", \"6\", \"8\", \"90\", \"4\"], "
-                                      "\"priorityList\": \"2568904\", \"rareRank\": \"6234\", \"dimensionList\": \"264\", "
-                                      "\"selected\": \"2 64\", \"colour\": \"#008000\"}");
+    QString position = QStringLiteral(
+        "{\"position\": %1, \"tiers\": [\"2\", \"5\", \"6\", \"8\", \"90\", \"4\"], "
+        "\"priorityList\": \"2568904\", \"rareRank\": \"6234\", \"dimensionList\": \"264\", "
+        "\"selected\": \"2 64\", \"colour\": \"#008000\"}");
     QStringList positions;
     for (int p = 1; p <= 7; ++p)
         positions << position.arg(p);

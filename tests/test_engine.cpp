@@ -92,7 +92,9 @@ void EngineTest::workedExampleVariants() {
 
 void EngineTest::countsOfShortAndForeignTexts() {
     // Characters beyond the text and foreign characters match no digit.
-    const Counts c = countDigits("11a2\xb2" "3", 40);
+    const Counts c = countDigits("11a2\xb2"
+                                 "3",
+                                 40);
     QCOMPARE(c.total, inScanOrder({2, 1, 1, 0, 0, 0, 0, 0, 0, 0}));
     // N bounds the totals; the recent window is the text's last 30 characters.
     const Text t = Text(40, '5') + Text(30, '7');
@@ -109,25 +111,32 @@ void EngineTest::tiers_data() {
     QTest::addColumn<QByteArray>("coldList");
     //                                                      1  2  3  4  5  6  7  8  9  0
     QTest::newRow("all balanced: ④ 1, ⑤ the rest")
-        << 30 << inScanOrder({3, 3, 3, 3, 3, 3, 3, 3, 3, 3}) << inScanOrder({3, 3, 3, 3, 3, 3, 3, 3, 3, 3})
+        << 30 << inScanOrder({3, 3, 3, 3, 3, 3, 3, 3, 3, 3})
+        << inScanOrder({3, 3, 3, 3, 3, 3, 3, 3, 3, 3})
         << QList<QByteArray>{"", "", "", "1", "234567890", ""} << QByteArray();
     QTest::newRow("count exactly N/10 is not cold")
-        << 50 << inScanOrder({5, 5, 5, 5, 4, 6, 5, 5, 5, 5}) << inScanOrder({3, 3, 3, 3, 2, 4, 3, 3, 3, 3})
+        << 50 << inScanOrder({5, 5, 5, 5, 4, 6, 5, 5, 5, 5})
+        << inScanOrder({3, 3, 3, 3, 2, 4, 3, 3, 3, 3})
         << QList<QByteArray>{"5", "", "", "1", "2347890", ""} << QByteArray("5");
     QTest::newRow("recent 4 is not rare, 3 is")
-        << 30 << inScanOrder({0, 1, 5, 4, 4, 4, 4, 4, 4, 0}) << inScanOrder({0, 1, 5, 4, 4, 4, 4, 4, 3, 0})
+        << 30 << inScanOrder({0, 1, 5, 4, 4, 4, 4, 4, 4, 0})
+        << inScanOrder({0, 1, 5, 4, 4, 4, 4, 4, 3, 0})
         << QList<QByteArray>{"1", "0", "2", "9", "", ""} << QByteArray("102");
     QTest::newRow("ties in scan order, 0 last")
-        << 40 << inScanOrder({4, 4, 1, 4, 4, 4, 4, 4, 10, 1}) << inScanOrder({3, 3, 0, 3, 3, 3, 3, 3, 9, 0})
+        << 40 << inScanOrder({4, 4, 1, 4, 4, 4, 4, 4, 10, 1})
+        << inScanOrder({3, 3, 0, 3, 3, 3, 3, 3, 9, 0})
         << QList<QByteArray>{"3", "0", "", "1", "245678", ""} << QByteArray("30");
     QTest::newRow("one cold and rare digit")
-        << 30 << inScanOrder({2, 4, 4, 4, 4, 3, 3, 3, 3, 3}) << inScanOrder({2, 4, 4, 4, 4, 4, 4, 4, 4, 4})
-        << QList<QByteArray>{"1", "", "", "", "", ""} << QByteArray("1");
+        << 30 << inScanOrder({2, 4, 4, 4, 4, 3, 3, 3, 3, 3})
+        << inScanOrder({2, 4, 4, 4, 4, 4, 4, 4, 4, 4}) << QList<QByteArray>{"1", "", "", "", "", ""}
+        << QByteArray("1");
     QTest::newRow("cold but not rare goes to ⑥")
-        << 100 << inScanOrder({9, 5, 8, 12, 12, 12, 12, 12, 9, 9}) << inScanOrder({4, 4, 2, 3, 3, 3, 3, 3, 2, 3})
+        << 100 << inScanOrder({9, 5, 8, 12, 12, 12, 12, 12, 9, 9})
+        << inScanOrder({4, 4, 2, 3, 3, 3, 3, 3, 2, 3})
         << QList<QByteArray>{"3", "9", "0", "4", "5678", "21"} << QByteArray("23190");
     QTest::newRow("② is the coldest of ③, not the first")
-        << 60 << inScanOrder({5, 1, 3, 5, 7, 7, 8, 8, 8, 8}) << inScanOrder({1, 0, 3, 2, 4, 4, 4, 4, 4, 4})
+        << 60 << inScanOrder({5, 1, 3, 5, 7, 7, 8, 8, 8, 8})
+        << inScanOrder({1, 0, 3, 2, 4, 4, 4, 4, 4, 4})
         << QList<QByteArray>{"2", "3", "14", "", "", ""} << QByteArray("2314");
 }
 
@@ -156,7 +165,9 @@ void EngineTest::rarityWindows() {
     t[60] = '2';
     t[89] = '3';
     const Rarity r = buildRarity(t, 90, "1234567890");
-    QCOMPARE(r.rareList, Text("23456789" "123456789" "13456789"));
+    QCOMPARE(r.rareList, Text("23456789"
+                              "123456789"
+                              "13456789"));
     QCOMPARE(r.rareRank, Text("345678912"));
     QCOMPARE(r.dimensionList, Text("123456789")); // 1 heads priorityList but not rareRank: kept
     // Changing the newest draw never moves the rank.
@@ -193,15 +204,26 @@ void EngineTest::selection_data() {
     const QList<QByteArray> fourthOnly{"", "", "", "1", "234567890", ""};
     const QList<QByteArray> firstIsTwo{"2", "5", "6", "8", "90", "4"};
     // Balanced30: 15 even, 15 odd, last four 6789: no forecast.
-    QTest::newRow("grey shows ④ when ① is empty") << Balanced30 << fourthOnly << QByteArray("") << QByteArray("") << QByteArray("1") << true;
-    QTest::newRow("grey shows ①") << Balanced30 << firstIsTwo << QByteArray("6") << QByteArray("64") << QByteArray("2") << true;
-    QTest::newRow("grey with all tiers empty") << Balanced30 << QList<QByteArray>(6) << QByteArray() << QByteArray() << QByteArray() << true;
+    QTest::newRow("grey shows ④ when ① is empty")
+        << Balanced30 << fourthOnly << QByteArray("") << QByteArray("") << QByteArray("1") << true;
+    QTest::newRow("grey shows ①") << Balanced30 << firstIsTwo << QByteArray("6") << QByteArray("64")
+                                  << QByteArray("2") << true;
+    QTest::newRow("grey with all tiers empty") << Balanced30 << QList<QByteArray>(6) << QByteArray()
+                                               << QByteArray() << QByteArray() << true;
     // WorkedExample: keep even digits, prefer odd half class.
-    QTest::newRow("no candidate of that parity") << WorkedExample << firstIsTwo << QByteArray("135") << QByteArray("135") << QByteArray() << false;
-    QTest::newRow("one qualifying candidate") << WorkedExample << firstIsTwo << QByteArray("63") << QByteArray("36") << QByteArray("6 ") << false;
-    QTest::newRow("one candidate that does not qualify") << WorkedExample << firstIsTwo << QByteArray("43") << QByteArray("43") << QByteArray("4") << false;
-    QTest::newRow("① leads whatever halfBias says") << WorkedExample << firstIsTwo << QByteArray("24") << QByteArray("48") << QByteArray("2 48") << false;
-    QTest::newRow("lead taken out of the middle") << WorkedExample << firstIsTwo << QByteArray("6") << QByteArray("4068") << QByteArray("6 408") << false;
+    QTest::newRow("no candidate of that parity") << WorkedExample << firstIsTwo << QByteArray("135")
+                                                 << QByteArray("135") << QByteArray() << false;
+    QTest::newRow("one qualifying candidate") << WorkedExample << firstIsTwo << QByteArray("63")
+                                              << QByteArray("36") << QByteArray("6 ") << false;
+    QTest::newRow("one candidate that does not qualify")
+        << WorkedExample << firstIsTwo << QByteArray("43") << QByteArray("43") << QByteArray("4")
+        << false;
+    QTest::newRow("① leads whatever halfBias says")
+        << WorkedExample << firstIsTwo << QByteArray("24") << QByteArray("48") << QByteArray("2 48")
+        << false;
+    QTest::newRow("lead taken out of the middle")
+        << WorkedExample << firstIsTwo << QByteArray("6") << QByteArray("4068")
+        << QByteArray("6 408") << false;
 }
 
 void EngineTest::selection() {

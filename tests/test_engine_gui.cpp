@@ -14,8 +14,12 @@ using namespace zv::engine;
 
 namespace {
 
-QString cellName(const char* prefix, int n) { return QString::fromUtf8(prefix) + QString::number(n); }
-QString tierCell(int tier, int p) { return cellName("号", tier == 0 ? p : tier * 10 + p); }
+QString cellName(const char* prefix, int n) {
+    return QString::fromUtf8(prefix) + QString::number(n);
+}
+QString tierCell(int tier, int p) {
+    return cellName("号", tier == 0 ? p : tier * 10 + p);
+}
 
 // Stores a consistent pool whose seven position texts are given.
 void storePool(const std::array<Text, 7>& positions) {
@@ -69,9 +73,13 @@ private:
 
 void EngineGuiTest::wholeRun() {
     const Text balanced60 = Balanced30 + Balanced30; // no parity forecast: grey
-    const std::array<Text, 7> positions{WorkedExample,        balanced60,         emptySelectionText(),
-                                        shifted(WorkedExample, 3), shifted(WorkedExample, 7),
-                                        shifted(WorkedExample, 5), WorkedExample.right(30) + WorkedExample.left(30)};
+    const std::array<Text, 7> positions{WorkedExample,
+                                        balanced60,
+                                        emptySelectionText(),
+                                        shifted(WorkedExample, 3),
+                                        shifted(WorkedExample, 7),
+                                        shifted(WorkedExample, 5),
+                                        WorkedExample.right(30) + WorkedExample.left(30)};
     storePool(positions);
     ScriptedInteraction script;
     click();
@@ -120,10 +128,13 @@ void EngineGuiTest::fewerThanThirty() {
 
     ScriptedInteraction script;
     bool clearedFirst = false;
-    script.whileShown([&](const ShownMessage&) { clearedFirst = text("号1").isEmpty() && text("随机号码框").isEmpty(); });
+    script.whileShown([&](const ShownMessage&) {
+        clearedFirst = text("号1").isEmpty() && text("随机号码框").isEmpty();
+    });
     click();
     QCOMPARE(script.messages.size(), 1);
-    QCOMPARE(script.messages[0].text, QStringLiteral("号库不足：请按先后顺序依次存入最近开出至少三十期的号码。"));
+    QCOMPARE(script.messages[0].text,
+             QStringLiteral("号库不足：请按先后顺序依次存入最近开出至少三十期的号码。"));
     QCOMPARE(script.messages[0].caption, QStringLiteral("无法荐号："));
     QCOMPARE(script.messages[0].flags, 64);
     QVERIFY(clearedFirst);
@@ -148,7 +159,8 @@ void EngineGuiTest::exactlyThirty() {
 }
 
 void EngineGuiTest::secondClickIgnored() {
-    storePool({Balanced30.left(20), Balanced30, Balanced30, Balanced30, Balanced30, Balanced30, Balanced30});
+    storePool({Balanced30.left(20), Balanced30, Balanced30, Balanced30, Balanced30, Balanced30,
+               Balanced30});
     ScriptedInteraction script;
     script.whileShown([&](const ShownMessage&) { click(); }); // a click while the run waits
     click();

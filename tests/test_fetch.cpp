@@ -71,9 +71,8 @@ void FetchTest::initTestCase() {
         m_lastRequest = req;
         res.set_content("seen", "text/plain");
     });
-    r.Get("/moved", [](const httplib::Request&, httplib::Response& res) {
-        res.set_redirect("/ok");
-    });
+    r.Get("/moved",
+          [](const httplib::Request&, httplib::Response& res) { res.set_redirect("/ok"); });
     r.Get(R"(/size/(\d+))", [](const httplib::Request& req, httplib::Response& res) {
         res.set_content(std::string(std::stoul(req.matches[1]), 'x'), "text/plain");
     });
@@ -91,11 +90,14 @@ void FetchTest::requestAsSent() {
     std::lock_guard<std::mutex> guard(m_lock);
     QCOMPARE(QByteArray::fromStdString(m_lastRequest.version), QByteArray("HTTP/1.0"));
     QCOMPARE(QByteArray::fromStdString(m_lastRequest.method), QByteArray("GET"));
-    QCOMPARE(QByteArray::fromStdString(m_lastRequest.get_param_value("d")), QByteArray("2015-01-01"));
-    QCOMPARE(QByteArray::fromStdString(m_lastRequest.get_header_value("Accept")), QByteArray("*/*"));
+    QCOMPARE(QByteArray::fromStdString(m_lastRequest.get_param_value("d")),
+             QByteArray("2015-01-01"));
+    QCOMPARE(QByteArray::fromStdString(m_lastRequest.get_header_value("Accept")),
+             QByteArray("*/*"));
     QCOMPARE(QByteArray::fromStdString(m_lastRequest.get_header_value("User-Agent")),
              QByteArray("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"));
-    QCOMPARE(QByteArray::fromStdString(m_lastRequest.get_header_value("Pragma")), QByteArray("no-cache"));
+    QCOMPARE(QByteArray::fromStdString(m_lastRequest.get_header_value("Pragma")),
+             QByteArray("no-cache"));
 }
 
 void FetchTest::directConnection() {
@@ -125,7 +127,8 @@ void FetchTest::silentHostGivesUp() {
     limits.totalTimeoutMs = 400;
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(fetchUrl("http://127.0.0.1:" + QByteArray::number(silent.port) + "/", limits), Bytes());
+    QCOMPARE(fetchUrl("http://127.0.0.1:" + QByteArray::number(silent.port) + "/", limits),
+             Bytes());
     QVERIFY2(clock.elapsed() < 5000, "the total time limit ends the request");
     // The built-in limits are the promised ones.
     const FetchLimits defaults;
@@ -135,7 +138,8 @@ void FetchTest::silentHostGivesUp() {
 
 void FetchTest::oversizedBodyFails() {
     const long long limit = 16LL * 1024 * 1024;
-    QCOMPARE(fetchUrl(m_server.url(("/size/" + std::to_string(limit)).c_str())).size(), qsizetype(limit));
+    QCOMPARE(fetchUrl(m_server.url(("/size/" + std::to_string(limit)).c_str())).size(),
+             qsizetype(limit));
     QCOMPARE(fetchUrl(m_server.url(("/size/" + std::to_string(limit + 1)).c_str())), Bytes());
     FetchLimits small;
     small.maxBodyBytes = 100;

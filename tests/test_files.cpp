@@ -32,7 +32,8 @@ void FilesTest::directories() {
 void FilesTest::tempNames() {
     QTemporaryDir dir;
     const QString first = tempFileName(dir.path());
-    const QRegularExpression form("^" + QRegularExpression::escape(dir.path()) + "/[0-9a-f]+\\.tmp$");
+    const QRegularExpression form("^" + QRegularExpression::escape(dir.path()) +
+                                  "/[0-9a-f]+\\.tmp$");
     QVERIFY2(form.match(first).hasMatch(), qPrintable(first));
     QVERIFY(!QFile::exists(first)); // the name only, no file
     QVERIFY(tempFileName(dir.path() + "/") != first);

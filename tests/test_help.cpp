@@ -71,7 +71,9 @@ QByteArray decodeQuotedPrintable(const QByteArray& in) {
     return out;
 }
 
-QStringList tempFiles(const QString& dir) { return QDir(dir).entryList({"*.tmp.mht"}, QDir::Files | QDir::System); }
+QStringList tempFiles(const QString& dir) {
+    return QDir(dir).entryList({"*.tmp.mht"}, QDir::Files | QDir::System);
+}
 
 } // namespace
 
@@ -124,11 +126,13 @@ void HelpTest::documentIsSelfContained() {
     const QString html = QString::fromUtf8(decodeQuotedPrintable(page.body));
     QVERIFY(html.contains("<meta charset=\"utf-8\">"));
     QVERIFY(html.contains(QStringLiteral("<title>Zanvelo使用帮助</title>")));
-    for (const char* section : {"一、打开软件", "二、输入往期号码", "三、计算下期号码", "四、如何选号"})
+    for (const char* section :
+         {"一、打开软件", "二、输入往期号码", "三、计算下期号码", "四、如何选号"})
         QVERIFY2(html.contains(QString::fromUtf8(section)), section);
     QVERIFY(html.contains(QStringLiteral("本软件的任何推荐都不能提高中奖的机会")));
     // Every picture the page refers to is a base64 PNG part at that location.
-    const QString base = QString::fromLatin1(page.headers["content-location"]).section('/', 0, -2) + "/";
+    const QString base =
+        QString::fromLatin1(page.headers["content-location"]).section('/', 0, -2) + "/";
     const auto refs = QRegularExpression("<img src=\"([^\"]+)\"").globalMatch(html);
     QStringList referenced;
     for (auto it = refs; it.hasNext();)
@@ -158,7 +162,8 @@ void HelpTest::windowShowsTheManualAndLeavesNoFile() {
     QByteArray pdf;
     window->view()->page()->printToPdf([&](const QByteArray& data) { pdf = data; });
     QTRY_VERIFY_WITH_TIMEOUT(!pdf.isEmpty(), 20'000);
-    QVERIFY2(pdf.count("/Subtype /Image") >= 7, qPrintable(QString::number(pdf.count("/Subtype /Image"))));
+    QVERIFY2(pdf.count("/Subtype /Image") >= 7,
+             qPrintable(QString::number(pdf.count("/Subtype /Image"))));
 }
 
 void HelpTest::twoOpeningsTwoNames() {
@@ -217,7 +222,8 @@ void HelpTest::layoutRuleOnMaximiseAndRestore() {
     auto check = [&] {
         const QSize outer = window->outerSize();
         QCOMPARE(window->view()->geometry(), QRect(0, 0, outer.width() - 4, outer.height() - 36));
-        QCOMPARE(cover->geometry(), QRect(0, 0, window->view()->width() - 18, window->view()->height()));
+        QCOMPARE(cover->geometry(),
+                 QRect(0, 0, window->view()->width() - 18, window->view()->height()));
     };
     QCOMPARE(window->outerSize(), QSize(732, 467));
     check();
@@ -239,7 +245,8 @@ void HelpTest::clicksReachOnlyTheRightStrip() {
     QWidget* view = window->view();
     // The view is as wide as the outer width less 4, the window's inside as
     // the outer width less 6: the strip shows up to the window's right edge.
-    const QRect strip(QPoint(view->width() - 18, 0), QPoint(window->width() - 1, view->height() - 1));
+    const QRect strip(QPoint(view->width() - 18, 0),
+                      QPoint(window->width() - 1, view->height() - 1));
     for (const QPoint p : {QPoint(10, 10), QPoint(view->width() / 2, view->height() / 2),
                            QPoint(view->width() - 19, view->height() - 1)})
         QCOMPARE(window->childAt(p)->objectName(), QString("透明标签1"));
@@ -269,7 +276,7 @@ void HelpTest::closingTheMainWindowEndsWithHelpOpen() {
     QCOMPARE(tempFiles(m_temp->path()).size(), 1);
     QTest::keyClick(main.window.data(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(main.endCodes, QList<int>{0}); // the process ends with code 0
+    QCOMPARE(main.endCodes, QList<int>{0});       // the process ends with code 0
     QVERIFY(tempFiles(m_temp->path()).isEmpty()); // and leaves no help file behind
 }
 

@@ -109,7 +109,8 @@ void InteractionTest::noBoxOnceTheProgramEnds() {
 
 void InteractionTest::pumpDispatchesWaitingEvents() {
     int ran = 0;
-    QMetaObject::invokeMethod(this, [&] { ++ran; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { ++ran; }, Qt::QueuedConnection);
     QCOMPARE(ran, 0);
     processEvents();
     QCOMPARE(ran, 1);
@@ -130,11 +131,16 @@ void InteractionTest::skinStyles() {
 void InteractionTest::cjkFaces_data() {
     QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("resolved");
-    QTest::newRow("黑体") << "黑体" << "Noto Sans CJK SC";
-    QTest::newRow("微软雅黑") << "微软雅黑" << "Noto Sans CJK SC";
-    QTest::newRow("宋体") << "宋体" << "Noto Serif CJK SC";
-    QTest::newRow("楷体") << "楷体" << "AR PL UKai CN";
-    QTest::newRow("楷体_GB2312") << "楷体_GB2312" << "AR PL UKai CN";
+    QTest::newRow("黑体") << "黑体"
+                          << "Noto Sans CJK SC";
+    QTest::newRow("微软雅黑") << "微软雅黑"
+                              << "Noto Sans CJK SC";
+    QTest::newRow("宋体") << "宋体"
+                          << "Noto Serif CJK SC";
+    QTest::newRow("楷体") << "楷体"
+                          << "AR PL UKai CN";
+    QTest::newRow("楷体_GB2312") << "楷体_GB2312"
+                                 << "AR PL UKai CN";
 }
 
 void InteractionTest::cjkFaces() {

@@ -40,8 +40,9 @@ QList<LayoutRow> layoutRows() {
         QStringList c = line.mid(1, line.size() - 2).split('|');
         for (QString& s : c)
             s = s.trimmed();
-        rows.append({c[0], c[1], c[2], QRect(c[3].toInt(), c[4].toInt(), c[5].toInt(), c[6].toInt()),
-                     c[7], c[8], c[9]});
+        rows.append({c[0], c[1], c[2],
+                     QRect(c[3].toInt(), c[4].toInt(), c[5].toInt(), c[6].toInt()), c[7], c[8],
+                     c[9]});
     }
     return rows;
 }
@@ -109,12 +110,10 @@ void MainWindowTest::controlsMatchLayout() {
     QVERIFY2(w, "no control of that name");
     QCOMPARE(w->objectName(), r.name);
 
-    const QMap<QString, QString> classes{{"label", "QLabel"},
-                                         {"transparent label", "zv::ui::TransparentLabel"},
-                                         {"edit box", "QLineEdit"},
-                                         {"button", "QPushButton"},
-                                         {"group box", "QGroupBox"},
-                                         {"list box", "QListWidget"}};
+    const QMap<QString, QString> classes{
+        {"label", "QLabel"},        {"transparent label", "zv::ui::TransparentLabel"},
+        {"edit box", "QLineEdit"},  {"button", "QPushButton"},
+        {"group box", "QGroupBox"}, {"list box", "QListWidget"}};
     QCOMPARE(QString(w->metaObject()->className()), classes.value(r.kind));
     QCOMPARE(w->parentWidget(), r.in == "window" ? m_fixture->window->clientArea() : control(r.in));
     QCOMPARE(w->geometry(), r.geometry);
@@ -134,14 +133,16 @@ void MainWindowTest::controlsMatchLayout() {
         QCOMPARE(text, QString());
 
     // Colours: "#fg on #bg", a lone "#fg" for labels, "title #fg" for group boxes.
-    const QRegularExpressionMatch pair = QRegularExpression("(#[0-9a-f]{6}) on (#[0-9a-f]{6})").match(r.look);
+    const QRegularExpressionMatch pair =
+        QRegularExpression("(#[0-9a-f]{6}) on (#[0-9a-f]{6})").match(r.look);
     if (pair.hasMatch()) {
         QCOMPARE(w->palette().color(QPalette::Text).name(), pair.captured(1));
         QCOMPARE(w->palette().color(QPalette::Base).name(), pair.captured(2));
     } else if (r.look.startsWith("black on white")) {
         QCOMPARE(w->palette().color(QPalette::Text).name(), QString("#000000"));
         QCOMPARE(w->palette().color(QPalette::Base).name(), QString("#ffffff"));
-    } else if (const auto lone = QRegularExpression("^(?:title )?(#[0-9a-f]{6})").match(r.look); lone.hasMatch()) {
+    } else if (const auto lone = QRegularExpression("^(?:title )?(#[0-9a-f]{6})").match(r.look);
+               lone.hasMatch()) {
         QCOMPARE(w->palette().color(QPalette::WindowText).name(), lone.captured(1));
     }
 
@@ -210,7 +211,8 @@ void MainWindowTest::menus() {
     for (QAction* a : bar->actions())
         titles << a->text();
     QCOMPARE(titles, (QStringList{"升级更新", "软件帮助"}));
-    QCOMPARE(actionTexts(bar->actions()[0]->menu()), (QStringList{"检查更新", "-", "Korvane科技官方网站"}));
+    QCOMPARE(actionTexts(bar->actions()[0]->menu()),
+             (QStringList{"检查更新", "-", "Korvane科技官方网站"}));
     QCOMPARE(actionTexts(bar->actions()[1]->menu()), (QStringList{"使用说明", "-", "关于我们"}));
     QCOMPARE(actionTexts(m_fixture->window->shortcutMenu()),
              (QStringList{"软件升级", "Korvane科技官网", "-", "帮助", "关于"}));
@@ -259,7 +261,8 @@ void MainWindowTest::focusFlow() {
         walk << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(walk, (QStringList{"编辑框2", "按钮5", "按钮4", "列表框1", "按钮3", "按钮2", "编辑框1", "按钮1"}));
+    QCOMPARE(walk, (QStringList{"编辑框2", "按钮5", "按钮4", "列表框1", "按钮3", "按钮2", "编辑框1",
+                                "按钮1"}));
     QCOMPARE(QApplication::focusWidget(), period);
 }
 
@@ -267,11 +270,21 @@ void MainWindowTest::inputRule_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("letters dropped") << "编辑框1" << "12a-3.b4" << "12-34";
-    QTest::newRow("eighth character refused") << "编辑框1" << "123456789" << "1234567";
-    QTest::newRow("period letters only") << "编辑框2" << "abc" << "";
-    QTest::newRow("period with dashes") << "编辑框2" << "1-2-3-4" << "1-2-3";
-    QTest::newRow("blank and plus dropped") << "编辑框2" << "1 +2" << "12";
+    QTest::newRow("letters dropped") << "编辑框1"
+                                     << "12a-3.b4"
+                                     << "12-34";
+    QTest::newRow("eighth character refused") << "编辑框1"
+                                              << "123456789"
+                                              << "1234567";
+    QTest::newRow("period letters only") << "编辑框2"
+                                         << "abc"
+                                         << "";
+    QTest::newRow("period with dashes") << "编辑框2"
+                                        << "1-2-3-4"
+                                        << "1-2-3";
+    QTest::newRow("blank and plus dropped") << "编辑框2"
+                                            << "1 +2"
+                                            << "12";
 }
 
 void MainWindowTest::inputRule() {
@@ -379,10 +392,13 @@ void MainWindowTest::creditLineHotSpots() {
     };
     const QRect maker = m_fixture->get("透明标签1")->geometry();
     const QRect contact = m_fixture->get("透明标签2")->geometry();
-    const auto [makerLeft, addressRight] = std::pair{span("Korvane").first, span("www.korvane.example").second};
-    QVERIFY2(makerLeft >= maker.left() && addressRight <= maker.right(), qPrintable(QString("%1..%2").arg(makerLeft).arg(addressRight)));
+    const auto [makerLeft, addressRight] =
+        std::pair{span("Korvane").first, span("www.korvane.example").second};
+    QVERIFY2(makerLeft >= maker.left() && addressRight <= maker.right(),
+             qPrintable(QString("%1..%2").arg(makerLeft).arg(addressRight)));
     const auto [qqLeft, qqRight] = span("QQ：80008888");
-    QVERIFY2(qqLeft >= contact.left() && qqRight <= contact.right() + 1, qPrintable(QString("%1..%2").arg(qqLeft).arg(qqRight)));
+    QVERIFY2(qqLeft >= contact.left() && qqRight <= contact.right() + 1,
+             qPrintable(QString("%1..%2").arg(qqLeft).arg(qqRight)));
     // A press on each opens its address.
     ScriptedInteraction script;
     QTest::mousePress(m_fixture->get("透明标签1"), Qt::LeftButton, {}, QPoint(100, 10));

@@ -47,8 +47,12 @@ void NumbersTest::textToInt_data() {
     QTest::newRow("tab and newline skipped") << QByteArray("\t\n 5") << 5;
     QTest::newRow("full-width digits") << QByteArray("\xa3\xb1\xa3\xb2") << 12;
     QTest::newRow("full-width minus") << QByteArray("\xa3\xad\xa3\xb5") << -5;
-    QTest::newRow("ideographic space") << QByteArray("\xa1\xa1" "7") << 7;
-    QTest::newRow("other two-byte character stops") << QByteArray("3\xba\xc5" "4") << 3;
+    QTest::newRow("ideographic space") << QByteArray("\xa1\xa1"
+                                                     "7")
+                                       << 7;
+    QTest::newRow("other two-byte character stops") << QByteArray("3\xba\xc5"
+                                                                  "4")
+                                                    << 3;
     QTest::newRow("a point ends an integer") << QByteArray("3.9") << 3;
     QTest::newRow("sign alone") << QByteArray("-") << 0;
     QTest::newRow("overflow clamps") << QByteArray("99999999999") << 2147483647;
@@ -174,7 +178,8 @@ void NumbersTest::installationId() {
     auto reference = [](const QByteArray& machine) {
         const QByteArray input = QByteArray("Zanvelo") + machine;
         unsigned char digest[SHA256_DIGEST_LENGTH];
-        SHA256(reinterpret_cast<const unsigned char*>(input.constData()), size_t(input.size()), digest);
+        SHA256(reinterpret_cast<const unsigned char*>(input.constData()), size_t(input.size()),
+               digest);
         return QByteArray(reinterpret_cast<const char*>(digest), 16).toHex().toUpper();
     };
     QCOMPARE(installationIdFor(QByteArray()), QByteArray("5415328663C382946A728F0DBEAD14E8"));

@@ -87,7 +87,8 @@ void PageWalkTest::workedExample() {
 }
 
 void PageWalkTest::limitOnTheFirstPage() {
-    const Pages pages{{2015, listingPage(yearDraws(2015, 300))}, {2014, listingPage(yearDraws(2014, 5))}};
+    const Pages pages{{2015, listingPage(yearDraws(2015, 300))},
+                      {2014, listingPage(yearDraws(2014, 5))}};
     const Walked w = walk(2015, pages);
     QCOMPARE(w.walk.count, 280);
     QCOMPARE(w.years, QList<int>{2015}); // no earlier page
@@ -96,11 +97,13 @@ void PageWalkTest::limitOnTheFirstPage() {
 }
 
 void PageWalkTest::limitAcrossPages() {
-    const Pages pages{{2015, listingPage(yearDraws(2015, 200))}, {2014, listingPage(yearDraws(2014, 200))}};
+    const Pages pages{{2015, listingPage(yearDraws(2015, 200))},
+                      {2014, listingPage(yearDraws(2014, 200))}};
     const Walked w = walk(2015, pages);
     QCOMPARE(w.walk.count, 280);
     QCOMPARE(w.years, (QList<int>{2015, 2014}));
-    QCOMPARE(w.walk.texts, textsNewestFirst(yearDraws(2015, 200) + yearDraws(2014, 200).mid(0, 80)));
+    QCOMPARE(w.walk.texts,
+             textsNewestFirst(yearDraws(2015, 200) + yearDraws(2014, 200).mid(0, 80)));
 }
 
 void PageWalkTest::fewerDrawsDownTo2004() {
@@ -142,8 +145,8 @@ void PageWalkTest::brokenEntries_data() {
     end += "<tr bgcolor=\"#fff\"><a>16001</a><span class=\"ball_1\">";
     QTest::newRow("marker at the very end") << end << QList<PageDraw>{a};
     QTest::newRow("no entries") << QByteArray("<html>nothing yet</html>") << QList<PageDraw>{};
-    QTest::newRow("zero byte ends the page") << QByteArray(listingPage({a}) + QByteArray(1, '\0') + drawEntry(b))
-                                             << QList<PageDraw>{a};
+    QTest::newRow("zero byte ends the page")
+        << QByteArray(listingPage({a}) + QByteArray(1, '\0') + drawEntry(b)) << QList<PageDraw>{a};
 }
 
 void PageWalkTest::brokenEntries() {
@@ -179,7 +182,8 @@ void PageWalkTest::cliFetchFromLoopback() {
     LoopbackServer server;
     QMap<int, int> requests;
     std::mutex lock;
-    server.routes().Get("/lottery/draw/list/2", [&](const httplib::Request& req, httplib::Response& res) {
+    server.routes().Get("/lottery/draw/list/2", [&](const httplib::Request& req,
+                                                    httplib::Response& res) {
         const QByteArray d = QByteArray::fromStdString(req.get_param_value("d"));
         const int year = d.left(4).toInt();
         {
@@ -189,7 +193,8 @@ void PageWalkTest::cliFetchFromLoopback() {
         if (!d.endsWith("-01-01"))
             res.status = 400;
         else if (year == 2015)
-            res.set_content(listingPage({{"15066", "1234567"}, {"15065", "1752033"}}).toStdString(), "text/html");
+            res.set_content(listingPage({{"15066", "1234567"}, {"15065", "1752033"}}).toStdString(),
+                            "text/html");
         else {
             res.status = 404;
             res.set_content("<html>no such page</html>", "text/html");
@@ -197,9 +202,12 @@ void PageWalkTest::cliFetchFromLoopback() {
     });
     server.start();
     QTemporaryDir dir;
-    const CliResult r = cli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(server.url(""))});
+    const CliResult r =
+        cli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(server.url(""))});
     QCOMPARE(r.status, 0);
-    QCOMPARE(r.out, QStringLiteral("第15066期  1234567\n第15065期  1752033\n往期号码输入完成！共输入2期号码。\n"));
+    QCOMPARE(r.out,
+             QStringLiteral(
+                 "第15066期  1234567\n第15065期  1752033\n往期号码输入完成！共输入2期号码。\n"));
     QCOMPARE(requests.size(), 12); // 2015 down to 2004
     for (int n : requests)
         QCOMPARE(n, 1);
@@ -216,7 +224,8 @@ void PageWalkTest::cliFetchWithoutServerKeepsPool() {
     gone.start();
     const QByteArray address = gone.url("");
     gone.stop();
-    const CliResult r = cli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(address)});
+    const CliResult r =
+        cli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(address)});
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err, QStringLiteral("zanvelo-cli: 往期号码获取失败：请检查网络连接后重试！\n"));
     QCOMPARE(readFile(dir.filePath("0.dll")), before);

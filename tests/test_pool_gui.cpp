@@ -83,11 +83,16 @@ void PoolGuiTest::emptyStoreAtStart() {
 void PoolGuiTest::refusedEntries_data() {
     QTest::addColumn<QString>("period");
     QTest::addColumn<QString>("digits");
-    QTest::newRow("period of 4") << "1506" << "1234567";
-    QTest::newRow("draw of 6") << "15066" << "123456";
-    QTest::newRow("both empty") << "" << "";
-    QTest::newRow("dash in the period") << "15-66" << "1234567";
-    QTest::newRow("dash in the draw") << "15066" << "-234567";
+    QTest::newRow("period of 4") << "1506"
+                                 << "1234567";
+    QTest::newRow("draw of 6") << "15066"
+                               << "123456";
+    QTest::newRow("both empty") << ""
+                                << "";
+    QTest::newRow("dash in the period") << "15-66"
+                                        << "1234567";
+    QTest::newRow("dash in the draw") << "15066"
+                                      << "-234567";
 }
 
 void PoolGuiTest::refusedEntries() {
@@ -149,10 +154,12 @@ void PoolGuiTest::failedSaveIsReported() {
     QCOMPARE(script.messages[0].caption, QStringLiteral("错误："));
     QCOMPARE(script.messages[0].flags, 16);
     QCOMPARE(store::poolSize(), 0);
-    QCOMPARE(m_window->get<QLineEdit>("编辑框1")->text(), QString("1234567")); // kept for another try
+    QCOMPARE(m_window->get<QLineEdit>("编辑框1")->text(),
+             QString("1234567")); // kept for another try
     script.answerNext(AnswerOk);
     QTest::mouseClick(m_window->get("按钮3"), Qt::LeftButton);
-    QCOMPARE(script.messages.last().text, QStringLiteral("号码保存失败：请检查程序所在目录是否可写！"));
+    QCOMPARE(script.messages.last().text,
+             QStringLiteral("号码保存失败：请检查程序所在目录是否可写！"));
 }
 
 void PoolGuiTest::deleteCancelAndOk() {
@@ -192,10 +199,12 @@ void PoolGuiTest::listWhenWidened() {
     QTest::mouseClick(toggle, Qt::LeftButton);
     QCOMPARE(list->count(), 0);
     QTest::mouseClick(toggle, Qt::LeftButton);
-    for (const auto& [p, d] : {std::pair{"15064", "0000000"}, {"15065", "1752033"}, {"15066", "1234567"}})
+    for (const auto& [p, d] :
+         {std::pair{"15064", "0000000"}, {"15065", "1752033"}, {"15066", "1234567"}})
         QCOMPARE(store::appendDraw({p, d}), 1);
     QTest::mouseClick(toggle, Qt::LeftButton);
-    QCOMPARE(rows(list), (QStringList{"第15066期  1234567", "第15065期  1752033", "第15064期  0000000"}));
+    QCOMPARE(rows(list),
+             (QStringList{"第15066期  1234567", "第15065期  1752033", "第15064期  0000000"}));
     QTest::mouseClick(toggle, Qt::LeftButton);
     QCOMPARE(list->count(), 3); // narrowing keeps the rows
 }
@@ -208,7 +217,8 @@ void PoolGuiTest::shortPeriodText() {
         QCOMPARE(store::writeStoreText(k, positions[k - 1]), 1);
     QTest::mouseClick(m_window->get("按钮5"), Qt::LeftButton);
     QCOMPARE(rows(m_window->get<QListWidget>("列表框1")),
-             (QStringList{"第15066期  4567890", "第15065期  3456789", "第期  2345678", "第期  1234567"}));
+             (QStringList{"第15066期  4567890", "第15065期  3456789", "第期  2345678",
+                          "第期  1234567"}));
 }
 
 void PoolGuiTest::narrowingStopsTheFilling() {
@@ -246,7 +256,8 @@ struct ResultsService {
     QMap<int, int> requests;
     std::mutex lock;
     explicit ResultsService(QMap<int, QByteArray> yearPages) : pages(std::move(yearPages)) {
-        server.routes().Get("/lottery/draw/list/2", [this](const httplib::Request& req, httplib::Response& res) {
+        server.routes().Get("/lottery/draw/list/2", [this](const httplib::Request& req,
+                                                           httplib::Response& res) {
             const int year = QByteArray::fromStdString(req.get_param_value("d")).left(4).toInt();
             std::lock_guard<std::mutex> g(lock);
             ++requests[year];
@@ -269,7 +280,8 @@ void PoolGuiTest::fetchFromLoopback() {
     QTest::mouseClick(m_window->get("按钮5"), Qt::LeftButton);
     ScriptedInteraction script;
     bool disabledMeanwhile = false;
-    script.whileShown([&](const ShownMessage&) { disabledMeanwhile = !m_window->get("按钮4")->isEnabled(); });
+    script.whileShown(
+        [&](const ShownMessage&) { disabledMeanwhile = !m_window->get("按钮4")->isEnabled(); });
     QTest::mouseClick(m_window->get("按钮4"), Qt::LeftButton);
     QCOMPARE(script.messages.size(), 1);
     QCOMPARE(script.messages[0].text, QStringLiteral("往期号码输入完成！共输入2期号码。"));
@@ -277,7 +289,8 @@ void PoolGuiTest::fetchFromLoopback() {
     QCOMPARE(script.messages[0].flags, 64);
     QVERIFY(disabledMeanwhile);
     QVERIFY(m_window->get("按钮4")->isEnabled());
-    QCOMPARE(rows(m_window->get<QListWidget>("列表框1")), (QStringList{"第15066期  1234567", "第15065期  1752033"}));
+    QCOMPARE(rows(m_window->get<QListWidget>("列表框1")),
+             (QStringList{"第15066期  1234567", "第15065期  1752033"}));
     QCOMPARE(label("上期号码")->text(), QStringLiteral("上期号码(15066期)：1234567"));
     QCOMPARE(label("号库显示")->text(), QStringLiteral("号库数量：2"));
     QCOMPARE(store::readStoreText(0), Text("#15065#15066"));
@@ -310,13 +323,15 @@ void PoolGuiTest::failedFetchKeepsPool() {
     // No server at all.
     service.server.stop();
     QTest::mouseClick(m_window->get("按钮4"), Qt::LeftButton);
-    QCOMPARE(script.messages.last().text, QStringLiteral("往期号码获取失败：请检查网络连接后重试！"));
+    QCOMPARE(script.messages.last().text,
+             QStringLiteral("往期号码获取失败：请检查网络连接后重试！"));
     QCOMPARE(store::poolSize(), 1);
 }
 
 void PoolGuiTest::noOtherChangeDuringFetch() {
     setCurrentTimeOverride(QDateTime(QDate(2015, 3, 1), QTime(9, 0)));
-    ResultsService service({{2015, listingPage({{"15066", "1234567"}})}, {2014, listingPage({{"14150", "7777777"}})}});
+    ResultsService service(
+        {{2015, listingPage({{"15066", "1234567"}})}, {2014, listingPage({{"14150", "7777777"}})}});
     ScriptedInteraction script;
     type("99999", "9999999");
     // Clicks on add and delete that arrive while the fetch pumps events.

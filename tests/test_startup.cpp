@@ -5,9 +5,9 @@
 #include "loopback_server.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,7 +25,9 @@ QString waitForWindow(const QString& title, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs) {
-        const QString id = xdotool({"search", "--name", "^" + QRegularExpression::escape(title) + "$"}).section('\n', 0, 0);
+        const QString id =
+            xdotool({"search", "--name", "^" + QRegularExpression::escape(title) + "$"})
+                .section('\n', 0, 0);
         if (!id.isEmpty())
             return id;
         QTest::qWait(100);
@@ -63,7 +65,8 @@ private:
 void StartupTest::initTestCase() {
     // A display of our own.
     for (int n = 150; n < 250; ++n) {
-        if (!QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) && !QFile::exists(QString("/tmp/.X%1-lock").arg(n))) {
+        if (!QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) &&
+            !QFile::exists(QString("/tmp/.X%1-lock").arg(n))) {
             m_displayName = QString(":%1").arg(n);
             break;
         }
@@ -87,7 +90,8 @@ void StartupTest::initTestCase() {
         int yes = 1;
         ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     });
-    QVERIFY2(m_site.routes().bind_to_port("127.0.0.1", ZV_LOOPBACK_PORT), "the loopback port is taken");
+    QVERIFY2(m_site.routes().bind_to_port("127.0.0.1", ZV_LOOPBACK_PORT),
+             "the loopback port is taken");
     std::thread([this] { m_site.routes().listen_after_bind(); }).detach();
 }
 
@@ -106,7 +110,8 @@ void StartupTest::startsAndEnds_data() {
     QTest::addColumn<QByteArray>("versionFile");
     QTest::addColumn<bool>("offered");
     QTest::newRow("the same version: silent") << QByteArray("Zanvelov3.2\r\n") << false;
-    QTest::newRow("a newer version: offered") << QByteArray("Zanvelov3.3\r\nhttp://127.0.0.1/new.exe\r\n") << true;
+    QTest::newRow("a newer version: offered")
+        << QByteArray("Zanvelov3.3\r\nhttp://127.0.0.1/new.exe\r\n") << true;
 }
 
 void StartupTest::startsAndEnds() {
@@ -118,7 +123,8 @@ void StartupTest::startsAndEnds() {
     }
     QTemporaryDir dir;
     QVERIFY(QFile::copy(ZV_LOOPBACK_PROGRAM, dir.filePath("zanvelo")));
-    QFile::setPermissions(dir.filePath("zanvelo"), QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(dir.filePath("zanvelo"),
+                          QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
     QProcess program;
     program.setWorkingDirectory(dir.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

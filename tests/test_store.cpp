@@ -15,13 +15,19 @@ using namespace zv::store;
 
 namespace {
 
-const Text Key = "Borquet" "00112233445566778899AABBCCDDEEFF";
-const Text OtherKey = "Borquet" "FFEEDDCCBBAA99887766554433221100";
+const Text Key = "Borquet"
+                 "00112233445566778899AABBCCDDEEFF";
+const Text OtherKey = "Borquet"
+                      "FFEEDDCCBBAA99887766554433221100";
 
-Bytes hex(const char* h) { return QByteArray::fromHex(h); }
+Bytes hex(const char* h) {
+    return QByteArray::fromHex(h);
+}
 
 // Envelope bytes for a chosen plain block (any length prefix).
-Bytes enciphered(const Bytes& plain) { return desEcb(plain, prepareKey(Key), true); }
+Bytes enciphered(const Bytes& plain) {
+    return desEcb(plain, prepareKey(Key), true);
+}
 
 Bytes plainBlock(qint32 n, int length) {
     Bytes p(length, '\0');
@@ -74,7 +80,8 @@ void StoreTest::knownAnswer() {
     DesKey key;
     const Bytes k = hex("133457799BBCDFF1");
     std::copy(k.begin(), k.end(), key.begin());
-    QCOMPARE(desEcb(hex("0123456789ABCDEF"), key, true).toHex().toUpper(), QByteArray("85E813540F0AB405"));
+    QCOMPARE(desEcb(hex("0123456789ABCDEF"), key, true).toHex().toUpper(),
+             QByteArray("85E813540F0AB405"));
     QCOMPARE(desEcb(hex("85E813540F0AB405"), key, false), hex("0123456789ABCDEF"));
     // The same through the key preparation: the bytes of a key text are
     // bit-reversed before use, so this key text gives that DES key.
@@ -89,7 +96,8 @@ void StoreTest::knownAnswer() {
 void StoreTest::envelopeExample() {
     const Bytes file = encryptData("#15066", Key);
     QCOMPARE(file.size(), 16);
-    QCOMPARE(desEcb(file, prepareKey(Key), false), hex("0600000023313530363600000000000000").left(16));
+    QCOMPARE(desEcb(file, prepareKey(Key), false),
+             hex("0600000023313530363600000000000000").left(16));
     QCOMPARE(decryptData(file, Key), Bytes("#15066"));
 }
 
@@ -125,7 +133,8 @@ void StoreTest::envelopeChecks_data() {
     QTest::newRow("prefix beyond the file") << enciphered(plainBlock(13, 16)) << Bytes() << false;
     QTest::newRow("prefix 8 below") << enciphered(plainBlock(4, 16)) << Bytes() << false;
     QTest::newRow("prefix 7 below") << enciphered(plainBlock(5, 16)) << Bytes("efghi") << true;
-    QTest::newRow("prefix exactly fits") << enciphered(plainBlock(12, 16)) << Bytes("efghijklmnop") << true;
+    QTest::newRow("prefix exactly fits")
+        << enciphered(plainBlock(12, 16)) << Bytes("efghijklmnop") << true;
     QTest::newRow("negative prefix") << enciphered(plainBlock(-1, 16)) << Bytes() << false;
     QTest::newRow("empty text") << enciphered(plainBlock(0, 8)) << Bytes() << true;
     QTest::newRow("another key") << encryptData("#15066#15067", OtherKey) << Bytes() << false;

@@ -27,32 +27,44 @@ void UpdateTest::versionCheck_data() {
     QTest::addColumn<QString>("shown"); // "offer", "current" or "" for no box
     QTest::addColumn<QStringList>("opened");
     const QString site = QString::fromLatin1(makerSite());
-    const QByteArray newer = gbk("Zanvelov3.3 发布了！\r\n下载地址：") + "http://dl.korvane.example/zanvelo33.exe";
+    const QByteArray newer =
+        gbk("Zanvelov3.3 发布了！\r\n下载地址：") + "http://dl.korvane.example/zanvelo33.exe";
     QTest::newRow("newer, Yes") << newer << false << int(AnswerYes) << "offer"
                                 << QStringList{"http://dl.korvane.example/zanvelo33.exe", site};
     QTest::newRow("newer, No") << newer << false << int(AnswerNo) << "offer" << QStringList{};
-    QTest::newRow("newer from the menu") << newer << true << int(AnswerNo) << "offer" << QStringList{};
-    QTest::newRow("same at start") << QByteArray("Zanvelov3.2 http://x.example/") << false << 0 << "" << QStringList{};
-    QTest::newRow("same from the menu") << QByteArray("Zanvelov3.2") << true << 0 << "current" << QStringList{};
-    QTest::newRow("3.10 reads as 3.1") << QByteArray("Zanvelov3.10 http://x.example/") << true << 0 << "current" << QStringList{};
-    QTest::newRow("upper case marker") << QByteArray("ZANVELOV4.0\nhttp://dl.korvane.example/4") << false << int(AnswerYes)
-                                       << "offer" << QStringList{"http://dl.korvane.example/4", site};
-    QTest::newRow("blank before v") << QByteArray("Zanvelo v3.3 http://x.example/") << false << 0 << "" << QStringList{};
-    QTest::newRow("no marker, menu") << QByteArray("3.3 is out") << true << 0 << "current" << QStringList{};
+    QTest::newRow("newer from the menu")
+        << newer << true << int(AnswerNo) << "offer" << QStringList{};
+    QTest::newRow("same at start")
+        << QByteArray("Zanvelov3.2 http://x.example/") << false << 0 << "" << QStringList{};
+    QTest::newRow("same from the menu")
+        << QByteArray("Zanvelov3.2") << true << 0 << "current" << QStringList{};
+    QTest::newRow("3.10 reads as 3.1")
+        << QByteArray("Zanvelov3.10 http://x.example/") << true << 0 << "current" << QStringList{};
+    QTest::newRow("upper case marker")
+        << QByteArray("ZANVELOV4.0\nhttp://dl.korvane.example/4") << false << int(AnswerYes)
+        << "offer" << QStringList{"http://dl.korvane.example/4", site};
+    QTest::newRow("blank before v")
+        << QByteArray("Zanvelo v3.3 http://x.example/") << false << 0 << "" << QStringList{};
+    QTest::newRow("no marker, menu")
+        << QByteArray("3.3 is out") << true << 0 << "current" << QStringList{};
     QTest::newRow("no network at start") << QByteArray() << false << 0 << "" << QStringList{};
     QTest::newRow("no network, menu") << QByteArray() << true << 0 << "current" << QStringList{};
-    QTest::newRow("link and a line break") << QByteArray("Zanvelov3.3\r\nhttp://dl.korvane.example/z.exe\r\n") << false
-                                           << int(AnswerYes) << "offer"
-                                           << QStringList{"http://dl.korvane.example/z.exe", site};
-    QTest::newRow("last link counts") << QByteArray("Zanvelov3.3 see http://a.example/ or HTTP://b.example/get") << false
-                                      << int(AnswerYes) << "offer" << QStringList{"HTTP://b.example/get", site};
-    QTest::newRow("no link: the home page only") << QByteArray("Zanvelov3.3") << false << int(AnswerYes) << "offer"
-                                                  << QStringList{site};
-    QTest::newRow("broken link: the home page only") << QByteArray("Zanvelov3.3 http://bad host/x") << false
-                                                      << int(AnswerYes) << "offer" << QStringList{site};
-    QTest::newRow("not a number") << QByteArray("Zanvelovx.y") << true << 0 << "current" << QStringList{};
+    QTest::newRow("link and a line break")
+        << QByteArray("Zanvelov3.3\r\nhttp://dl.korvane.example/z.exe\r\n") << false
+        << int(AnswerYes) << "offer" << QStringList{"http://dl.korvane.example/z.exe", site};
+    QTest::newRow("last link counts")
+        << QByteArray("Zanvelov3.3 see http://a.example/ or HTTP://b.example/get") << false
+        << int(AnswerYes) << "offer" << QStringList{"HTTP://b.example/get", site};
+    QTest::newRow("no link: the home page only")
+        << QByteArray("Zanvelov3.3") << false << int(AnswerYes) << "offer" << QStringList{site};
+    QTest::newRow("broken link: the home page only")
+        << QByteArray("Zanvelov3.3 http://bad host/x") << false << int(AnswerYes) << "offer"
+        << QStringList{site};
+    QTest::newRow("not a number") << QByteArray("Zanvelovx.y") << true << 0 << "current"
+                                  << QStringList{};
     QTest::newRow("older") << QByteArray("Zanvelov2.9") << false << 0 << "" << QStringList{};
-    QTest::newRow("markup is just text") << QByteArray("<b>Zanvelov3.3</b>") << false << int(AnswerNo) << "offer" << QStringList{};
+    QTest::newRow("markup is just text")
+        << QByteArray("<b>Zanvelov3.3</b>") << false << int(AnswerNo) << "offer" << QStringList{};
 }
 
 void UpdateTest::versionCheck() {
@@ -110,7 +122,8 @@ void UpdateTest::httpAddresses_data() {
     QTest::newRow("no host") << QByteArray("http:///path") << false;
     QTest::newRow("another scheme") << QByteArray("file:///etc/passwd") << false;
     QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("raw bytes of a character") << QByteArray("http://\xe8\x99\x97.example/") << false;
+    QTest::newRow("raw bytes of a character")
+        << QByteArray("http://\xe8\x99\x97.example/") << false;
     QTest::newRow("vertical tab") << QByteArray("http://a.example/\v") << false;
 }
 

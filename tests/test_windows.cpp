@@ -9,13 +9,13 @@
 #include "ui/widgets.h"
 
 #include <QBitmap>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 using namespace zv;
@@ -70,10 +70,14 @@ void WindowsTest::aboutOutlineAndFlags() {
     QCOMPARE(ui::AboutWindow::cornerSize({408, 282}), 56);
     QCOMPARE(ui::AboutWindow::cornerSize({300, 100}), 20);
     const QRegion outline = about.mask();
-    for (const QPoint outside : {QPoint(1, 1), QPoint(406, 1), QPoint(1, 280), QPoint(406, 280), QPoint(6, 6)})
-        QVERIFY2(!outline.contains(outside), qPrintable(QString("%1,%2").arg(outside.x()).arg(outside.y())));
-    for (const QPoint inside : {QPoint(204, 141), QPoint(28, 2), QPoint(2, 141), QPoint(300, 279), QPoint(18, 18)})
-        QVERIFY2(outline.contains(inside), qPrintable(QString("%1,%2").arg(inside.x()).arg(inside.y())));
+    for (const QPoint outside :
+         {QPoint(1, 1), QPoint(406, 1), QPoint(1, 280), QPoint(406, 280), QPoint(6, 6)})
+        QVERIFY2(!outline.contains(outside),
+                 qPrintable(QString("%1,%2").arg(outside.x()).arg(outside.y())));
+    for (const QPoint inside :
+         {QPoint(204, 141), QPoint(28, 2), QPoint(2, 141), QPoint(300, 279), QPoint(18, 18)})
+        QVERIFY2(outline.contains(inside),
+                 qPrintable(QString("%1,%2").arg(inside.x()).arg(inside.y())));
     const Qt::WindowFlags flags = about.windowFlags();
     QVERIFY(flags & Qt::FramelessWindowHint);
     QVERIFY(flags & Qt::WindowStaysOnTopHint);
@@ -141,7 +145,8 @@ void WindowsTest::aboutDragging() {
     const QPoint start = about.pos();
     drag(in(&about, "标签2"), QPoint(300, 120), QPoint(40, 25));
     QCOMPARE(about.pos(), start + QPoint(40, 25));
-    drag(in(&about, "图片框3"), QPoint(180, 100), QPoint(-10, 5)); // the strip of the black box that shows
+    drag(in(&about, "图片框3"), QPoint(180, 100),
+         QPoint(-10, 5)); // the strip of the black box that shows
     QCOMPARE(about.pos(), start + QPoint(30, 30));
     // Transparent labels and the close button do not drag.
     drag(in(&about, "透明标签16"), QPoint(10, 8), QPoint(50, 50));
@@ -181,7 +186,8 @@ void WindowsTest::aboutCloseButton() {
     };
     // Dark red (#800000) normally, red (#ff0000) under the pointer; the glyph's
     // edges blend with the background.
-    QVERIFY2(std::abs(reddest(false).first - 0x80) <= 12, qPrintable(QString::number(reddest(false).first)));
+    QVERIFY2(std::abs(reddest(false).first - 0x80) <= 12,
+             qPrintable(QString::number(reddest(false).first)));
     QCOMPARE(reddest(false).second, QColor("#3c3c3c"));
     QVERIFY2(reddest(true).first >= 0xd0, qPrintable(QString::number(reddest(true).first)));
     QCOMPARE(reddest(true).second, QColor("#3c3c3c"));

@@ -39,12 +39,14 @@ void backdrop(QPainter& p, QSize size) {
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 9; ++i) {
         p.setPen(QPen(QColor(255, 220, 120, 28), 2));
-        p.drawEllipse(QPointF(size.width() * 0.8, size.height() * 0.2), 40.0 + i * 38, 40.0 + i * 38);
+        p.drawEllipse(QPointF(size.width() * 0.8, size.height() * 0.2), 40.0 + i * 38,
+                      40.0 + i * 38);
     }
 }
 
-const QColor BallColours[7] = {QColor(0xd6, 0x1a, 0x1a), QColor(0xe0, 0x6c, 0x00), QColor(0xc9, 0x9a, 0x00),
-                               QColor(0x2e, 0x8b, 0x2e), QColor(0x1c, 0x6c, 0xc8), QColor(0x5a, 0x3c, 0xb4),
+const QColor BallColours[7] = {QColor(0xd6, 0x1a, 0x1a), QColor(0xe0, 0x6c, 0x00),
+                               QColor(0xc9, 0x9a, 0x00), QColor(0x2e, 0x8b, 0x2e),
+                               QColor(0x1c, 0x6c, 0xc8), QColor(0x5a, 0x3c, 0xb4),
                                QColor(0xb0, 0x2a, 0x8c)};
 
 QImage showcase() {
@@ -78,8 +80,10 @@ QImage showcase() {
     line.setPixelSize(15);
     p.setFont(line);
     p.setPen(QColor(0x5a, 0x1a, 0x00));
-    p.drawText(QRect(46, 350, 540, 24), Qt::AlignCenter, QStringLiteral("每一期开奖都是随机的，推荐仅供参考"));
-    p.drawText(QRect(46, 380, 540, 24), Qt::AlignCenter, QStringLiteral("Korvane科技  www.korvane.example"));
+    p.drawText(QRect(46, 350, 540, 24), Qt::AlignCenter,
+               QStringLiteral("每一期开奖都是随机的，推荐仅供参考"));
+    p.drawText(QRect(46, 380, 540, 24), Qt::AlignCenter,
+               QStringLiteral("Korvane科技  www.korvane.example"));
     return image;
 }
 
@@ -106,7 +110,8 @@ QImage about() {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zv::app::setUpApplication();
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/pictures"));
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                            : QStringLiteral("resources/pictures"));
     const bool ok = showcase().save(out.filePath("showcase.jpg"), "JPEG", 88) &&
                     about().save(out.filePath("about.jpg"), "JPEG", 90);
     return ok ? 0 : 1;

@@ -44,7 +44,8 @@ QString addPicture(const QString& name, const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     pictures.append({name, png, image.size()});
-    return QStringLiteral("<p class=\"shot\"><img src=\"index_files/%1\" width=\"%2\" height=\"%3\" alt=\"\"></p>\n")
+    return QStringLiteral("<p class=\"shot\"><img src=\"index_files/%1\" width=\"%2\" "
+                          "height=\"%3\" alt=\"\"></p>\n")
         .arg(name)
         .arg(image.width())
         .arg(image.height());
@@ -139,7 +140,8 @@ int main(int argc, char** argv) {
     app::prepareToolkit();
     QApplication application(argc, argv);
     app::setUpApplication();
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/manual/zanvelo-help.mht");
+    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                    : QStringLiteral("resources/manual/zanvelo-help.mht");
     QTemporaryDir storeDir;
     setRunDirectory(storeDir.path());
     setSkinStyle(1);
@@ -170,9 +172,10 @@ int main(int argc, char** argv) {
     h2(QStringLiteral("二、输入往期号码"));
     para(QStringLiteral("软件根据号库中的往期号码推荐号码，号库中至少要有最近的三十期号码。"
                         "号码可以手工输入，也可以自动获取。"));
-    para(QStringLiteral("<b>手工输入：</b>请按先后顺序输入，先输入较早的一期，最后输入最近开出的一期。"
-                        "在右下方“第　期号码：”中间的框里输入五位期号，输满五位后光标自动跳到下面的号码框，"
-                        "再输入七位号码，按回车键或单击“确认输入”："));
+    para(QStringLiteral(
+        "<b>手工输入：</b>请按先后顺序输入，先输入较早的一期，最后输入最近开出的一期。"
+        "在右下方“第　期号码：”中间的框里输入五位期号，输满五位后光标自动跳到下面的号码框，"
+        "再输入七位号码，按回车键或单击“确认输入”："));
     setControlText(QStringLiteral("编辑框2"), "26061");
     setControlText(QStringLiteral("编辑框1"), "3805172");
     {
@@ -180,69 +183,90 @@ int main(int argc, char** argv) {
         shot = mark(shot, areaOf(window, "编辑框2").united(areaOf(window, "按钮2")));
         body += addPicture("image003.png", shot);
     }
-    para(QStringLiteral("输入正确时会提示号码已成功添加，右下方随即显示刚输入的一期和号库中的期数："));
-    body += addPicture("image004.png", messageBoxImage(QStringLiteral("号码已成功添加！"), QMessageBox::Information,
-                                                       QStringLiteral("成功：")));
+    para(QStringLiteral(
+        "输入正确时会提示号码已成功添加，右下方随即显示刚输入的一期和号库中的期数："));
+    body += addPicture("image004.png",
+                       messageBoxImage(QStringLiteral("号码已成功添加！"), QMessageBox::Information,
+                                       QStringLiteral("成功：")));
     storeSamplePool(60);
     setControlText(QStringLiteral("编辑框2"), {});
     setControlText(QStringLiteral("编辑框1"), {});
     app::setUpMainWindow();
     {
         QImage shot = grabWindow(window);
-        body += addPicture("image005.png", mark(shot, areaOf(window, "上期号码").united(areaOf(window, "号库显示"))));
+        body +=
+            addPicture("image005.png",
+                       mark(shot, areaOf(window, "上期号码").united(areaOf(window, "号库显示"))));
     }
     para(QStringLiteral("输错了最近的一期，可以单击“清除上期号”把它删除，再重新输入。"));
-    para(QStringLiteral("<b>自动获取：</b>单击“展开高级功能”，窗口右边出现往期号码列表和“自动获取并输入往期号码”按钮。"
-                        "单击这个按钮，软件会从开奖结果网站依次读取最近的往期号码（最多二百八十期），"
-                        "等待出现“往期号码输入完成”的提示即可。右边的列表显示号库中的全部号码，最近的一期在最上面，"
-                        "可以上下滚动查看："));
+    para(QStringLiteral(
+        "<b>自动获取：</"
+        "b>单击“展开高级功能”，窗口右边出现往期号码列表和“自动获取并输入往期号码”按钮。"
+        "单击这个按钮，软件会从开奖结果网站依次读取最近的往期号码（最多二百八十期），"
+        "等待出现“往期号码输入完成”的提示即可。右边的列表显示号库中的全部号码，最近的一期在最上面，"
+        "可以上下滚动查看："));
     window->findChild<QPushButton*>(QStringLiteral("按钮5"))->click();
     body += addPicture("image006.png", grabWindow(window));
     window->findChild<QPushButton*>(QStringLiteral("按钮5"))->click();
 
     h2(QStringLiteral("三、计算下期号码"));
-    para(QStringLiteral("号库中有了足够的往期号码后，单击右上方的“推荐号码”，软件逐位分析七个位置的往期号码，"
-                        "把结果填入左边的表格和右边的推荐号码框："));
+    para(QStringLiteral(
+        "号库中有了足够的往期号码后，单击右上方的“推荐号码”，软件逐位分析七个位置的往期号码，"
+        "把结果填入左边的表格和右边的推荐号码框："));
     engine::runRecommendation();
     {
         QImage shot = grabWindow(window);
         shot = mark(shot, areaOf(window, "分组框1"));
-        body += addPicture("image007.png", mark(shot, areaOf(window, "推荐号码框").united(areaOf(window, "随机号码框"))));
+        body += addPicture(
+            "image007.png",
+            mark(shot, areaOf(window, "推荐号码框").united(areaOf(window, "随机号码框"))));
     }
     para(QStringLiteral("号库不足三十期时，软件会提示先存入足够的往期号码。"));
 
     h2(QStringLiteral("四、如何选号"));
     para(QStringLiteral("第一次使用本软件时，可以直接选用右边红色的“推荐号码”。"));
-    para(QStringLiteral("表格中“精选推荐”一列是从各优先级中进一步挑选出的号码，每位的第一个数字组成推荐号码，"
-                        "其余的数字可作为备选。"));
+    para(QStringLiteral(
+        "表格中“精选推荐”一列是从各优先级中进一步挑选出的号码，每位的第一个数字组成推荐号码，"
+        "其余的数字可作为备选。"));
     para(QStringLiteral("表格中 ① 到 ⑥ 是每一位的优先级，①的优先级最高，⑥的优先级最低，"
                         "可以按优先级从高到低挑选每一位的号码进行组合。"));
     para(QStringLiteral("“随机号码”是软件随机选出的一注号码，每次单击“推荐号码”都会重新选出。"));
-    para(QStringLiteral("<b>请注意：</b>七星彩的每一期开奖都是随机的，以往的号码不会影响以后的开奖。"
-                        "本软件的任何推荐都不能提高中奖的机会，只供参考和娱乐，请理性购彩。"));
-    para(QStringLiteral("更多帮助请访问 www.korvane.example，或通过主窗口下方的联系方式与我们联系。"));
+    para(
+        QStringLiteral("<b>请注意：</b>七星彩的每一期开奖都是随机的，以往的号码不会影响以后的开奖。"
+                       "本软件的任何推荐都不能提高中奖的机会，只供参考和娱乐，请理性购彩。"));
+    para(QStringLiteral(
+        "更多帮助请访问 www.korvane.example，或通过主窗口下方的联系方式与我们联系。"));
 
     const QString title = fromGbk(ProductName) + QStringLiteral("使用帮助");
-    const QString html = QStringLiteral(
-        "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
-        "<style>\nbody { font-family: \"Noto Sans CJK SC\", sans-serif; margin: 16px 24px; color: #222; line-height: 1.6; }\n"
-        "h1 { color: #c02010; font-size: 26px; }\nh2 { color: #0060c0; font-size: 20px; border-bottom: 1px solid #9cc; }\n"
-        "p.shot { text-align: center; }\nimg { border: 1px solid #bbb; max-width: 100%; height: auto; }\n</style>\n"
-        "</head>\n<body>\n<h1>%1</h1>\n%2</body>\n</html>\n").arg(title, body);
+    const QString html =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta "
+                       "charset=\"utf-8\">\n<title>%1</title>\n"
+                       "<style>\nbody { font-family: \"Noto Sans CJK SC\", sans-serif; margin: "
+                       "16px 24px; color: #222; line-height: 1.6; }\n"
+                       "h1 { color: #c02010; font-size: 26px; }\nh2 { color: #0060c0; font-size: "
+                       "20px; border-bottom: 1px solid #9cc; }\n"
+                       "p.shot { text-align: center; }\nimg { border: 1px solid #bbb; max-width: "
+                       "100%; height: auto; }\n</style>\n"
+                       "</head>\n<body>\n<h1>%1</h1>\n%2</body>\n</html>\n")
+            .arg(title, body);
 
     const QByteArray boundary = "----=_NextPart_Zanvelo_Manual";
     // Chromium takes the pictures of an archive only from web locations; this
     // one is never fetched (the archive holds every part).
     const QByteArray base = "http://manual.zanvelo.invalid/";
-    QByteArray mime = "MIME-Version: 1.0\r\nContent-Type: multipart/related; boundary=\"" + boundary +
-                      "\"; type=\"text/html\"\r\n\r\nThis is a multi-part message in MIME format.\r\n\r\n";
-    mime += "--" + boundary + "\r\nContent-Type: text/html; charset=\"utf-8\"\r\n"
-            "Content-Transfer-Encoding: quoted-printable\r\nContent-Location: " + base + "index.htm\r\n\r\n";
+    QByteArray mime =
+        "MIME-Version: 1.0\r\nContent-Type: multipart/related; boundary=\"" + boundary +
+        "\"; type=\"text/html\"\r\n\r\nThis is a multi-part message in MIME format.\r\n\r\n";
+    mime += "--" + boundary +
+            "\r\nContent-Type: text/html; charset=\"utf-8\"\r\n"
+            "Content-Transfer-Encoding: quoted-printable\r\nContent-Location: " +
+            base + "index.htm\r\n\r\n";
     mime += quotedPrintable(html.toUtf8()) + "\r\n";
     for (const Picture& p : pictures) {
-        mime += "\r\n--" + boundary + "\r\nContent-Type: application/octet-stream\r\n"
-                "Content-Transfer-Encoding: base64\r\nContent-Location: " + base + "index_files/" + p.name.toLatin1() +
-                "\r\n\r\n" + base64Lines(p.png);
+        mime += "\r\n--" + boundary +
+                "\r\nContent-Type: application/octet-stream\r\n"
+                "Content-Transfer-Encoding: base64\r\nContent-Location: " +
+                base + "index_files/" + p.name.toLatin1() + "\r\n\r\n" + base64Lines(p.png);
     }
     mime += "\r\n--" + boundary + "--\r\n";
 

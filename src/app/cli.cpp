@@ -2,8 +2,8 @@
 
 #include "base/files.h"
 #include "base/globals.h"
-#include "base/number.h"
 #include "base/net.h"
+#include "base/number.h"
 #include "engine/recommendation.h"
 #include "pool/draws.h"
 #include "pool/pagewalk.h"
@@ -128,7 +128,8 @@ struct Cli {
         if (args[0] == QLatin1String("-")) {
             out.flush();
             QFile stdoutFile;
-            if (!stdoutFile.open(stdout, QIODevice::WriteOnly) || stdoutFile.write(csv) != csv.size())
+            if (!stdoutFile.open(stdout, QIODevice::WriteOnly) ||
+                stdoutFile.write(csv) != csv.size())
                 return fail(QStringLiteral("could not write to standard output"));
             return 0;
         }

@@ -21,9 +21,13 @@ QHash<QString, RegisteredWindow>& registry() {
     return windows;
 }
 
-QListWidget* listBox(const QString& name) { return qobject_cast<QListWidget*>(control(name)); }
+QListWidget* listBox(const QString& name) {
+    return qobject_cast<QListWidget*>(control(name));
+}
 
-QWidget* mainWindow() { return findWindow(MainWindowName); }
+QWidget* mainWindow() {
+    return findWindow(MainWindowName);
+}
 
 } // namespace
 
@@ -51,7 +55,9 @@ QWidget* findControl(const QString& windowName, const QString& controlName) {
     return it->controls.value(controlName).data();
 }
 
-QWidget* control(const QString& name) { return findControl(MainWindowName, name); }
+QWidget* control(const QString& name) {
+    return findControl(MainWindowName, name);
+}
 
 Text controlText(const QString& name) {
     QWidget* w = control(name);

@@ -41,14 +41,18 @@ QString runDirectory() {
     return dir;
 }
 
-void setRunDirectory(const QString& dir) { runDirectoryOverride() = dir; }
+void setRunDirectory(const QString& dir) {
+    runDirectoryOverride() = dir;
+}
 
 QString tempDirectory() {
     const QString dir = tempDirectoryOverride();
     return withSeparator(dir.isEmpty() ? QDir::tempPath() : dir);
 }
 
-void setTempDirectory(const QString& dir) { tempDirectoryOverride() = dir; }
+void setTempDirectory(const QString& dir) {
+    tempDirectoryOverride() = dir;
+}
 
 namespace {
 
@@ -61,7 +65,9 @@ QString tempPath(const QString& base, std::uint32_t number) {
     return base + QString::number(number, 16) + QStringLiteral(".tmp");
 }
 
-bool taken(const QString& path) { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); }
+bool taken(const QString& path) {
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
 
 } // namespace
 
@@ -118,6 +124,8 @@ int writeFile(const QString& path, const Bytes& bytes) {
     return written && file.flush() ? 1 : 0;
 }
 
-int deleteFile(const QString& path) { return !path.isEmpty() && QFile::remove(path) ? 1 : 0; }
+int deleteFile(const QString& path) {
+    return !path.isEmpty() && QFile::remove(path) ? 1 : 0;
+}
 
 } // namespace zv

@@ -16,8 +16,6 @@ Text DataFileExtension;
 Text VersionText;
 int ManualCheckFlag = 0;
 
-
-
 void setProductGlobals() {
     ProductVersion = 3.2f;
     ProductName = "Zanvelo";
@@ -42,8 +40,12 @@ Text installationIdFor(const QByteArray& machineId) {
     return digest.toHex().toUpper().left(32);
 }
 
-Text deriveInstallationId() { return installationIdFor(QSysInfo::machineUniqueId()); }
+Text deriveInstallationId() {
+    return installationIdFor(QSysInfo::machineUniqueId());
+}
 
-Text versionText() { return toText(ProductVersion); }
+Text versionText() {
+    return toText(ProductVersion);
+}
 
 } // namespace zv

@@ -82,15 +82,21 @@ int RealInteraction::messageBox(const Text& text, int flags, const Text& caption
 
 } // namespace
 
-Interaction& interaction() { return *installed(); }
+Interaction& interaction() {
+    return *installed();
+}
 
 void installInteraction(Interaction* replacement) {
     installed() = replacement ? replacement : realInteraction();
 }
 
-ScriptedInteraction::ScriptedInteraction() : m_previous(&interaction()) { installInteraction(this); }
+ScriptedInteraction::ScriptedInteraction() : m_previous(&interaction()) {
+    installInteraction(this);
+}
 
-ScriptedInteraction::~ScriptedInteraction() { installInteraction(m_previous); }
+ScriptedInteraction::~ScriptedInteraction() {
+    installInteraction(m_previous);
+}
 
 int ScriptedInteraction::messageBox(const Text& text, int flags, const Text& caption) {
     const ShownMessage shown{fromGbk(text), flags, fromGbk(caption)};
@@ -104,7 +110,9 @@ int ScriptedInteraction::messageBox(const Text& text, int flags, const Text& cap
     return answer;
 }
 
-void ScriptedInteraction::openUrl(const Text& url) { openedUrls.append(fromGbk(url)); }
+void ScriptedInteraction::openUrl(const Text& url) {
+    openedUrls.append(fromGbk(url));
+}
 
 int messageBox(const Text& text, int flags, const Text& caption) {
     // Once the program is ending no new box appears; the box counts as dismissed.

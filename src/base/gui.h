@@ -65,7 +65,9 @@ public:
     // The answer to the next box; unanswered boxes get their first button.
     void answerNext(int answer) { m_answers.push_back(answer); }
     // Runs while the next boxes are "open", before they are answered.
-    void whileShown(std::function<void(const ShownMessage&)> action) { m_whileShown = std::move(action); }
+    void whileShown(std::function<void(const ShownMessage&)> action) {
+        m_whileShown = std::move(action);
+    }
 
     int messageBox(const Text& text, int flags, const Text& caption) override;
     void openUrl(const Text& url) override;

@@ -34,7 +34,9 @@ void initialiseCurl() {
 
 } // namespace
 
-Bytes fetchUrl(const Text& url) { return fetchUrl(url, FetchLimits{}); }
+Bytes fetchUrl(const Text& url) {
+    return fetchUrl(url, FetchLimits{});
+}
 
 Bytes fetchUrl(const Text& url, const FetchLimits& limits) {
     if (url.isEmpty())
@@ -77,6 +79,8 @@ Bytes fetchUrl(const Text& url, const FetchLimits& limits) {
     return transfer.body;
 }
 
-void openUrl(const Text& url) { interaction().openUrl(url); }
+void openUrl(const Text& url) {
+    interaction().openUrl(url);
+}
 
 } // namespace zv

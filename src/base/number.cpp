@@ -69,8 +69,12 @@ Text mapFullWidth(const Text& t) {
     return out;
 }
 
-bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Index of the first byte after leading white space.
 qsizetype skipSpace(const Text& t) {
@@ -96,18 +100,26 @@ RandomGenerator& generator() {
 
 } // namespace
 
-Text toText(int value) { return Text::number(value); }
+Text toText(int value) {
+    return Text::number(value);
+}
 
-Text toText(float value) { return shortestForm(double(value), 6); }
+Text toText(float value) {
+    return shortestForm(double(value), 6);
+}
 
-Text toText(double value) { return shortestForm(value, 13); }
+Text toText(double value) {
+    return shortestForm(value, 13);
+}
 
 Text bytesToText(const Bytes& bytes) {
     const qsizetype zero = bytes.indexOf('\0');
     return zero < 0 ? bytes : bytes.left(zero);
 }
 
-Bytes toBytes(const Text& text) { return text; }
+Bytes toBytes(const Text& text) {
+    return text;
+}
 
 int toInt(const Text& text) {
     const Text t = mapFullWidth(text);
@@ -169,11 +181,19 @@ float toFloat(const Text& text) {
     return negative ? -v : v;
 }
 
-double integerDivide(double a, double b) { return std::trunc(a / b); }
+double integerDivide(double a, double b) {
+    return std::trunc(a / b);
+}
 
-bool numbersEqual(double a, double b) { return std::fabs(a - b) <= 1e-7; }
-bool numberGreater(double a, double b) { return a - b > 1e-7; }
-bool numberLess(double a, double b) { return a - b < -1e-7; }
+bool numbersEqual(double a, double b) {
+    return std::fabs(a - b) <= 1e-7;
+}
+bool numberGreater(double a, double b) {
+    return a - b > 1e-7;
+}
+bool numberLess(double a, double b) {
+    return a - b < -1e-7;
+}
 
 namespace {
 QDateTime& timeOverride() {
@@ -186,16 +206,23 @@ QDateTime currentTime() {
     return timeOverride().isValid() ? timeOverride() : QDateTime::currentDateTime();
 }
 
-int yearOf(const QDateTime& time) { return time.date().year(); }
+int yearOf(const QDateTime& time) {
+    return time.date().year();
+}
 
-void setCurrentTimeOverride(const QDateTime& time) { timeOverride() = time; }
+void setCurrentTimeOverride(const QDateTime& time) {
+    timeOverride() = time;
+}
 
 std::uint32_t tickCount() {
     using namespace std::chrono;
-    return std::uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    return std::uint32_t(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void seedRandom() { seedRandomAt(tickCount()); }
+void seedRandom() {
+    seedRandomAt(tickCount());
+}
 
 void seedRandomAt(std::uint32_t tick) {
     RandomGenerator& g = generator();
@@ -214,7 +241,9 @@ int randomInt(int lo, int hi) {
     return int(lo + generator().draw() % span);
 }
 
-std::uint32_t randomState() { return generator().state; }
+std::uint32_t randomState() {
+    return generator().state;
+}
 
 void setRandomState(std::uint32_t state, std::uint32_t accumulator) {
     generator().state = state;

@@ -46,16 +46,22 @@ void endProcess(int code) {
         runEnd();
 }
 
-bool programEnding() { return state().requested; }
+bool programEnding() {
+    return state().requested;
+}
 
-void setProgramEndAction(std::function<void(int)> action) { state().action = std::move(action); }
+void setProgramEndAction(std::function<void(int)> action) {
+    state().action = std::move(action);
+}
 
 void resetProgramEnd() {
     state().requested = false;
     state().code = 0;
 }
 
-ProgramEndGuard::ProgramEndGuard() { ++state().guards; }
+ProgramEndGuard::ProgramEndGuard() {
+    ++state().guards;
+}
 
 ProgramEndGuard::~ProgramEndGuard() {
     EndState& s = state();

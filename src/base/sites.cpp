@@ -25,8 +25,12 @@ Text resultsService() {
                                               : resultsServiceOverride();
 }
 
-void overrideMakerSite(const Text& address) { makerSiteOverride() = address; }
+void overrideMakerSite(const Text& address) {
+    makerSiteOverride() = address;
+}
 
-void overrideResultsService(const Text& address) { resultsServiceOverride() = address; }
+void overrideResultsService(const Text& address) {
+    resultsServiceOverride() = address;
+}
 
 } // namespace zv

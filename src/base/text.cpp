@@ -6,7 +6,9 @@
 
 namespace zv {
 
-int textLength(const Text& t) { return int(t.size()); }
+int textLength(const Text& t) {
+    return int(t.size());
+}
 
 Text textLeft(const Text& t, int n) {
     if (n <= 0)
@@ -101,7 +103,9 @@ Text gbk(const QString& s) {
     return encoder.isValid() ? Text(encoder.encode(s)) : s.toLocal8Bit();
 }
 
-Text gbk(const char* utf8) { return gbk(QString::fromUtf8(utf8)); }
+Text gbk(const char* utf8) {
+    return gbk(QString::fromUtf8(utf8));
+}
 
 QString fromGbk(const Text& t) {
     QStringDecoder decoder("GBK");

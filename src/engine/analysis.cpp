@@ -25,7 +25,9 @@ constexpr std::array<unsigned char, 256> ScanSlot = [] {
     return slot;
 }();
 
-inline int slotOf(char c) { return ScanSlot[static_cast<unsigned char>(c)]; }
+inline int slotOf(char c) {
+    return ScanSlot[static_cast<unsigned char>(c)];
+}
 
 // Counts the digits among data[begin, end) into bins 0 (no digit) to 10.
 void countSlots(const char* data, int begin, int end, std::array<int, 11>& bins, const Pump& pump) {
@@ -39,8 +41,12 @@ void countSlots(const char* data, int begin, int end, std::array<int, 11>& bins,
 
 // A set of digits by scan-order index.
 using DigitMask = unsigned;
-inline DigitMask bit(int index) { return 1u << index; }
-inline int indexOf(char digit) { return slotOf(digit) - 1; }
+inline DigitMask bit(int index) {
+    return 1u << index;
+}
+inline int indexOf(char digit) {
+    return slotOf(digit) - 1;
+}
 
 // The value of a character for the parity tests: its digit, 0 for anything
 // else and for a position beyond the end of the text.
@@ -51,12 +57,18 @@ int valueAt(const Text& t, int position) {
     return c < '0' || c > '9' ? 0 : c - '0';
 }
 
-bool evenParity(int v) { return v % 2 == 0; }
-bool evenHalf(int v) { return (v / 2) % 2 == 0; }
+bool evenParity(int v) {
+    return v % 2 == 0;
+}
+bool evenHalf(int v) {
+    return (v / 2) % 2 == 0;
+}
 
 } // namespace
 
-char scanDigit(int index) { return "1234567890"[index]; }
+char scanDigit(int index) {
+    return "1234567890"[index];
+}
 
 Counts countDigits(const Text& position, int n, const Pump& pump) {
     Counts counts;

@@ -7,9 +7,13 @@
 
 namespace zv::engine {
 
-Text shortPoolMessage() { return gbk("号库不足：请按先后顺序依次存入最近开出至少三十期的号码。"); }
+Text shortPoolMessage() {
+    return gbk("号库不足：请按先后顺序依次存入最近开出至少三十期的号码。");
+}
 
-Text shortPoolCaption() { return gbk("无法荐号："); }
+Text shortPoolCaption() {
+    return gbk("无法荐号：");
+}
 
 const char* colourName(CellColour colour) {
     return colour == CellColour::Green ? GreenColour : GreyColour;
@@ -77,7 +81,8 @@ QByteArray recommendationJson(const Recommendation& r) {
         out += ", \"selected\": " + jsonString(a.selection.selectedText);
         out += ", \"colour\": \"" + QByteArray(colourName(a.selection.colour)) + "\"}";
     }
-    out += "], \"recommended\": " + jsonString(r.recommended) + ", \"random\": " + jsonString(r.random) + "}";
+    out += "], \"recommended\": " + jsonString(r.recommended) +
+           ", \"random\": " + jsonString(r.random) + "}";
     return out;
 }
 

@@ -18,7 +18,9 @@ QString cell(const char* prefix, int number) {
 }
 
 // The tier cells of row p: 号p, 号1p, ..., 号5p.
-QString tierCell(int tier, int p) { return cell("号", tier == 0 ? p : tier * 10 + p); }
+QString tierCell(int tier, int p) {
+    return cell("号", tier == 0 ? p : tier * 10 + p);
+}
 
 // Pumps the window's events, but only now and then: the analysis calls it
 // after every step, and asking the event loop each time would cost more than
@@ -74,7 +76,8 @@ void runRecommendation() {
             const PositionAnalysis a = analysePosition(position, n, pump);
             for (int tier = 0; tier < 6; ++tier)
                 setControlText(tierCell(tier, p), a.tiers.tier[size_t(tier)]);
-            setControlTextColour(cell("推荐号", p), QColor(QString::fromLatin1(colourName(a.selection.colour))));
+            setControlTextColour(cell("推荐号", p),
+                                 QColor(QString::fromLatin1(colourName(a.selection.colour))));
             setControlText(cell("推荐号", p + 7), a.rarity.dimensionList);
             setControlText(cell("推荐号", p), a.selection.selectedText);
             // The recommended number: the first character of each 精选推荐 cell so far.

@@ -39,14 +39,16 @@ bool showHelpDocument() {
         return false;
     window->setWindowTitle(fromGbk(ProductName + gbk(" 使用帮助")));
     const Bytes document = helpDocument();
-    const QString path =
-        document.isEmpty() ? QString() : writeNewTempFile(tempDirectory(), QStringLiteral(".mht"), document);
+    const QString path = document.isEmpty()
+                             ? QString()
+                             : writeNewTempFile(tempDirectory(), QStringLiteral(".mht"), document);
     if (path.isEmpty()) {
         messageBox(gbk("帮助文档打开失败：请重试！"), MbIconStop, gbk("错误"));
         return false;
     }
     pendingFiles().insert(path);
-    auto* view = qobject_cast<QWebEngineView*>(findControl(HelpWindowName, QStringLiteral("超文本浏览框1")));
+    auto* view =
+        qobject_cast<QWebEngineView*>(findControl(HelpWindowName, QStringLiteral("超文本浏览框1")));
     if (!view) {
         removeHelpFile(path);
         return false;

@@ -13,11 +13,17 @@
 
 namespace zv::help {
 
-Text versionFileAddress() { return makerSite() + SitePath + "bbxx.txt"; }
+Text versionFileAddress() {
+    return makerSite() + SitePath + "bbxx.txt";
+}
 
-Text productPageAddress() { return makerSite() + SitePath + SiteCode + versionText() + ".html"; }
+Text productPageAddress() {
+    return makerSite() + SitePath + SiteCode + versionText() + ".html";
+}
 
-Text contactLink() { return "korvane-im://chat/?Uin=80008888&Site=korvane&Menu=yes"; }
+Text contactLink() {
+    return "korvane-im://chat/?Uin=80008888&Site=korvane&Menu=yes";
+}
 
 bool isHttpAddress(const Text& address) {
     if (!address.toLower().startsWith("http://"))
@@ -42,7 +48,8 @@ VersionNotice readVersionText(const Text& v) {
     const int l = findTextReverse(v, "http://", WholeText, true);
     if (l > 0) {
         Text link = textRight(v, textLength(v) - l + 1);
-        while (!link.isEmpty() && (link.back() == ' ' || (link.back() >= '\t' && link.back() <= '\r')))
+        while (!link.isEmpty() &&
+               (link.back() == ' ' || (link.back() >= '\t' && link.back() <= '\r')))
             link.chop(1);
         notice.downloadLink = link;
         notice.linkUsable = isHttpAddress(link);
@@ -53,16 +60,16 @@ VersionNotice readVersionText(const Text& v) {
 void checkForUpdate() {
     const VersionNotice notice = readVersionText(VersionText);
     if (notice.newer) {
-        const int answer =
-            messageBox(VersionText + "\r\n\r\n" + gbk("是否更新？"), MbYesNo | MbIconInformation,
-                       gbk("检测到新版本："));
+        const int answer = messageBox(VersionText + "\r\n\r\n" + gbk("是否更新？"),
+                                      MbYesNo | MbIconInformation, gbk("检测到新版本："));
         if (answer == AnswerYes) {
             if (notice.linkUsable)
                 openUrl(notice.downloadLink);
             openUrl(makerSite());
         }
     } else if (ManualCheckFlag == 1) {
-        messageBox("\"" + ProductName + "v" + versionText() + "\" " + gbk("已是最新版本，不需要升级。"),
+        messageBox("\"" + ProductName + "v" + versionText() + "\" " +
+                       gbk("已是最新版本，不需要升级。"),
                    MbIconInformation, gbk("软件更新："));
     }
 }
@@ -84,13 +91,18 @@ void requestProductPage() {
     QNetworkRequest request(QUrl::fromEncoded(productPageAddress()));
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QByteArray("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"));
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
     QNetworkReply* reply = manager->get(request);
     QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
 }
 
-void openMakerSite() { openUrl(makerSite()); }
+void openMakerSite() {
+    openUrl(makerSite());
+}
 
-void openContactLink() { openUrl(contactLink()); }
+void openContactLink() {
+    openUrl(contactLink());
+}
 
 } // namespace zv::help

@@ -9,7 +9,7 @@ namespace zv::help {
 struct VersionNotice {
     bool newer = false; // a version above ProductVersion follows the marker
     float announced = 0.0f;
-    Text downloadLink; // the last "http://" address to the end, trailing white space cut
+    Text downloadLink;       // the last "http://" address to the end, trailing white space cut
     bool linkUsable = false; // a well-formed http:// address
 };
 // Reads a version text: the marker ProductName + "v" (any ASCII case), the

@@ -6,19 +6,39 @@
 
 namespace zv::pool {
 
-Text entryErrorMessage() { return gbk("期数或号码输入不正确：请检查后重试！"); }
-Text saveErrorMessage() { return gbk("号码保存失败：请检查程序所在目录是否可写！"); }
-Text fetchErrorMessage() { return gbk("往期号码获取失败：请检查网络连接后重试！"); }
-Text errorCaption() { return gbk("错误："); }
-Text successCaption() { return gbk("成功："); }
-Text addedMessage() { return gbk("号码已成功添加！"); }
-Text removedMessage() { return gbk("号码已成功删除！"); }
-Text deleteQuestion() { return gbk("您确定要删除吗？"); }
-Text deleteQuestionCaption() { return gbk("注意："); }
+Text entryErrorMessage() {
+    return gbk("期数或号码输入不正确：请检查后重试！");
+}
+Text saveErrorMessage() {
+    return gbk("号码保存失败：请检查程序所在目录是否可写！");
+}
+Text fetchErrorMessage() {
+    return gbk("往期号码获取失败：请检查网络连接后重试！");
+}
+Text errorCaption() {
+    return gbk("错误：");
+}
+Text successCaption() {
+    return gbk("成功：");
+}
+Text addedMessage() {
+    return gbk("号码已成功添加！");
+}
+Text removedMessage() {
+    return gbk("号码已成功删除！");
+}
+Text deleteQuestion() {
+    return gbk("您确定要删除吗？");
+}
+Text deleteQuestionCaption() {
+    return gbk("注意：");
+}
 Text fetchDoneMessage(int count) {
     return gbk("往期号码输入完成！共输入") + toText(count) + gbk("期号码。");
 }
-Text fetchDoneCaption() { return gbk("输入完成"); }
+Text fetchDoneCaption() {
+    return gbk("输入完成");
+}
 
 namespace {
 
@@ -33,9 +53,13 @@ bool isWellFormedEntry(const Text& period, const Text& digits) {
            allAsciiDigits(digits);
 }
 
-Text poolSizeCaption(int size) { return gbk("号库数量：") + toText(size); }
+Text poolSizeCaption(int size) {
+    return gbk("号库数量：") + toText(size);
+}
 
-Text lastDrawCaptionHead(const Text& period) { return gbk("上期号码(") + period + gbk("期)："); }
+Text lastDrawCaptionHead(const Text& period) {
+    return gbk("上期号码(") + period + gbk("期)：");
+}
 
 Text listRowText(const Text& period, const Text& digits) {
     return gbk("第") + period + gbk("期  ") + digits;
@@ -111,7 +135,8 @@ CsvImport importCsv(const QByteArray& csv) {
         const QByteArray period = fields[0].trimmed();
         const QByteArray digits = fields[1].trimmed();
         if (!isWellFormedEntry(period, digits))
-            return fail(i + 1, QStringLiteral("expected a period of 5 digits and a draw of 7 digits"));
+            return fail(i + 1,
+                        QStringLiteral("expected a period of 5 digits and a draw of 7 digits"));
         result.draws.append({period, digits});
     }
     if (lines.isEmpty())

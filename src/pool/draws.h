@@ -11,17 +11,17 @@
 namespace zv::pool {
 
 // Messages and captions of the pool (GBK texts).
-Text entryErrorMessage();    // 期数或号码输入不正确：请检查后重试！
-Text saveErrorMessage();     // 号码保存失败：请检查程序所在目录是否可写！
-Text fetchErrorMessage();    // 往期号码获取失败：请检查网络连接后重试！
-Text errorCaption();         // 错误：
-Text successCaption();       // 成功：
-Text addedMessage();         // 号码已成功添加！
-Text removedMessage();       // 号码已成功删除！
-Text deleteQuestion();       // 您确定要删除吗？
-Text deleteQuestionCaption(); // 注意：
+Text entryErrorMessage();         // 期数或号码输入不正确：请检查后重试！
+Text saveErrorMessage();          // 号码保存失败：请检查程序所在目录是否可写！
+Text fetchErrorMessage();         // 往期号码获取失败：请检查网络连接后重试！
+Text errorCaption();              // 错误：
+Text successCaption();            // 成功：
+Text addedMessage();              // 号码已成功添加！
+Text removedMessage();            // 号码已成功删除！
+Text deleteQuestion();            // 您确定要删除吗？
+Text deleteQuestionCaption();     // 注意：
 Text fetchDoneMessage(int count); // 往期号码输入完成！共输入N期号码。
-Text fetchDoneCaption();     // 输入完成
+Text fetchDoneCaption();          // 输入完成
 
 // A period of exactly 5 ASCII digits and a draw of exactly 7.
 bool isWellFormedEntry(const Text& period, const Text& digits);

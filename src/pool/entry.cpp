@@ -71,7 +71,8 @@ void deleteLastEntry() {
     StoreAction action;
     if (!action.started())
         return;
-    if (messageBox(deleteQuestion(), MbOkCancel | MbIconQuestion, deleteQuestionCaption()) != AnswerOk)
+    if (messageBox(deleteQuestion(), MbOkCancel | MbIconQuestion, deleteQuestionCaption()) !=
+        AnswerOk)
         return;
     if (!store::removeLastDraw()) {
         messageBox(saveErrorMessage(), MbIconStop, errorCaption());

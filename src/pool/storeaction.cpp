@@ -6,13 +6,17 @@ namespace {
 bool busy = false;
 }
 
-StoreAction::StoreAction() : m_started(!busy) { busy = true; }
+StoreAction::StoreAction() : m_started(!busy) {
+    busy = true;
+}
 
 StoreAction::~StoreAction() {
     if (m_started)
         busy = false;
 }
 
-bool StoreAction::running() { return busy; }
+bool StoreAction::running() {
+    return busy;
+}
 
 } // namespace zv::pool

@@ -35,14 +35,18 @@ bool keepUnreadable(int file) {
 
 } // namespace
 
-Text storeKeyText() { return "Borquet" + InstallationId; }
+Text storeKeyText() {
+    return "Borquet" + InstallationId;
+}
 
 QString storeFilePath(int file) {
     return runDirectory() + QLatin1Char('/') + QString::number(file) +
            QString::fromLatin1(DataFileExtension);
 }
 
-Text readStoreText(int file) { return decryptData(readFile(storeFilePath(file)), storeKeyText()); }
+Text readStoreText(int file) {
+    return decryptData(readFile(storeFilePath(file)), storeKeyText());
+}
 
 StoreTexts readStoreTexts() {
     StoreTexts texts;
@@ -112,11 +116,17 @@ StoreTexts withLastDrawRemoved(StoreTexts texts) {
     return texts;
 }
 
-int appendDraw(const DrawRecord& draw) { return writeStoreTexts(withDrawAppended(readStoreTexts(), draw)); }
+int appendDraw(const DrawRecord& draw) {
+    return writeStoreTexts(withDrawAppended(readStoreTexts(), draw));
+}
 
-int removeLastDraw() { return writeStoreTexts(withLastDrawRemoved(readStoreTexts())); }
+int removeLastDraw() {
+    return writeStoreTexts(withLastDrawRemoved(readStoreTexts()));
+}
 
-int poolSize() { return textLength(readStoreText(1)); }
+int poolSize() {
+    return textLength(readStoreText(1));
+}
 
 DrawRecord lastDraw() {
     DrawRecord draw;

@@ -97,7 +97,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
         label->setObjectName(QString::fromUtf8(t.name));
         label->setGeometry(t.left, t.top, t.width, t.height);
         label->setText(QString::fromUtf8(t.text));
-        label->setWordWrap(QByteArray(t.name) == "透明标签20" || QByteArray(t.name) == "透明标签14");
+        label->setWordWrap(QByteArray(t.name) == "透明标签20" ||
+                           QByteArray(t.name) == "透明标签14");
         label->setFont(font());
         colour(label, t.colour);
         if (QByteArray(t.name) == "透明标签14") {
@@ -138,10 +139,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     close->setToolTip(QStringLiteral("关闭"));
     close->setFont(pixelFont("黑体", 35, true));
     close->setFlat(true);
-    close->setStyleSheet(QStringLiteral(
-        "QPushButton { border: none; outline: none; background: #3c3c3c; color: #800000; padding: 0; }"
-        "QPushButton:focus { color: #800000; }"
-        "QPushButton:hover { color: #ff0000; }"));
+    close->setStyleSheet(QStringLiteral("QPushButton { border: none; outline: none; background: "
+                                        "#3c3c3c; color: #800000; padding: 0; }"
+                                        "QPushButton:focus { color: #800000; }"
+                                        "QPushButton:hover { color: #ff0000; }"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     // The press effect: the picture sinks onto its black shadow while the
@@ -159,7 +160,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     });
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2));
+        move(screen->availableGeometry().center() -
+             QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2));
     registerWindow(objectName(), this);
 }
 

@@ -60,13 +60,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2) +
+        move(screen->availableGeometry().center() -
+             QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2) +
              QPoint(NominalFrame.left(), NominalFrame.top()));
     registerWindow(objectName(), this);
     m_shown = help::showHelpDocument();
 }
 
-QSize HelpWindow::outerSize() const { return outerSizeOf(size()); }
+QSize HelpWindow::outerSize() const {
+    return outerSizeOf(size());
+}
 
 void HelpWindow::applyLayoutRule() {
     const QSize outer = outerSize();
@@ -76,7 +79,8 @@ void HelpWindow::applyLayoutRule() {
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {
     // The border is fixed: only maximising and restoring change the size.
-    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+    const bool normal =
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
     if (normal && size() != clientSizeOf(LaidOutSize)) {
         resize(clientSizeOf(LaidOutSize));
         return;

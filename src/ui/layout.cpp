@@ -14,7 +14,9 @@ namespace zv::ui {
 
 namespace {
 
-QString nameOf(const ControlSpec& spec) { return QString::fromUtf8(spec.name); }
+QString nameOf(const ControlSpec& spec) {
+    return QString::fromUtf8(spec.name);
+}
 
 void colourText(QWidget* w, const ControlSpec& spec) {
     QPalette palette = w->palette();
@@ -90,16 +92,15 @@ void buildControls(QWidget* client, const QList<ControlSpec>& table) {
             continue;
         QWidget* box = create(spec, client);
         box->setObjectName(nameOf(spec));
-        containers.insert(QString::fromUtf8(spec.name) == QStringLiteral("分组框1") ? InGroup1
-                                                                                   : InGroup2,
-                          box);
+        containers.insert(
+            QString::fromUtf8(spec.name) == QStringLiteral("分组框1") ? InGroup1 : InGroup2, box);
     }
     QList<QWidget*> created;
     QList<QWidget*> tabStops;
     for (const ControlSpec& spec : table) {
         QWidget* parent = containers.value(spec.in, client);
         QWidget* w = spec.kind == Kind::GroupBox ? client->findChild<QWidget*>(nameOf(spec))
-                                           : create(spec, parent);
+                                                 : create(spec, parent);
         w->setObjectName(nameOf(spec));
         w->setGeometry(spec.left, spec.top, spec.width, spec.height);
         w->setFont(fontOf(spec));

@@ -152,7 +152,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::MouseButtonPress && watched != control(QStringLiteral("编辑框1"))) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        watched != control(QStringLiteral("编辑框1"))) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* container = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::RightButton) {
@@ -177,6 +178,8 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+}
 
 } // namespace zv::ui

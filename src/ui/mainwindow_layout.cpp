@@ -9,6 +9,7 @@ const char* const CreditLine =
     "Korvane科技 出品　官方网站：www.korvane.example　　　　　　　  QQ：80008888　交流群：61234567";
 
 const QList<ControlSpec>& mainWindowControls() {
+    // clang-format off
     static const QList<ControlSpec> table = {
     // name, kind, in, left, top, width, height, text, colour, background, face, px, bold, alignment, behaviour
     {"标签15", Kind::Label, InGroup1, 32, 224, 368, 16, "*注：优先级越高出的概率越大，⑥的优先级最低，向左依次递增。", "#ff0000", nullptr, nullptr, 0, false, AlignDefault, 0},
@@ -109,6 +110,7 @@ const QList<ControlSpec>& mainWindowControls() {
     {"推荐号13", Kind::EditBox, InGroup1, 432, 168, 128, 24, "", "#c06000", "#ffffff", "黑体", 21, true, AlignCentre, ReadOnly|Hidden},
     {"推荐号14", Kind::EditBox, InGroup1, 432, 192, 128, 24, "", "#c06000", "#ffffff", "黑体", 21, true, AlignCentre, ReadOnly|Hidden},
     };
+    // clang-format on
     return table;
 }
 

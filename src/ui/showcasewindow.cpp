@@ -46,7 +46,8 @@ ShowcaseWindow::ShowcaseWindow(QWidget* parent) : QDialog(parent) {
     dragger->watch(picture);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2) +
+        move(screen->availableGeometry().center() -
+             QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2) +
              QPoint(NominalFrame.left(), NominalFrame.top()));
     registerWindow(objectName(), this);
     setWindowTitle(fromGbk(ProductName + "v" + versionText()));

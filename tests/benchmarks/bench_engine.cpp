@@ -40,7 +40,11 @@ void SevenPositions(benchmark::State& state) {
     state.SetComplexityN(n);
     state.SetItemsProcessed(state.iterations() * 7 * int64_t(n));
 }
-BENCHMARK(SevenPositions)->Arg(280)->Arg(10'000)->Arg(1'000'000)->Complexity(benchmark::oN)
+BENCHMARK(SevenPositions)
+    ->Arg(280)
+    ->Arg(10'000)
+    ->Arg(1'000'000)
+    ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMicrosecond);
 
 void WindowRun(benchmark::State& state) {
