@@ -1,5 +1,5 @@
 // zanvelo-cli's command line.
-#include "app/cli.h"
+#include "cli_run.h"
 
 #include "base/files.h"
 
@@ -11,24 +11,6 @@
 #include <QTest>
 
 using namespace zv;
-
-namespace {
-
-struct CliRun {
-    int status;
-    QString out, err;
-};
-
-CliRun run(const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int status = app::runCli(args, o, e);
-    o.flush();
-    e.flush();
-    return {status, out, err};
-}
-
-} // namespace
 
 class CliTest : public QObject {
     Q_OBJECT
@@ -63,21 +45,21 @@ QMap<QString, QByteArray> storeFiles(const QTemporaryDir& dir) {
 
 void CliTest::addListRemove() {
     QTemporaryDir dir;
-    const CliRun empty = run(inDir(dir, {"list"}));
+    const CliRun empty = runCli(inDir(dir, {"list"}));
     QCOMPARE(empty.status, 0);
     QCOMPARE(empty.out, QString());
-    const CliRun added = run(inDir(dir, {"add", "15065", "1752033"}));
+    const CliRun added = runCli(inDir(dir, {"add", "15065", "1752033"}));
     QCOMPARE(added.status, 0);
     QCOMPARE(added.out, QStringLiteral("号码已成功添加！\n"));
-    QCOMPARE(run(inDir(dir, {"add", "15066", "1234567"})).status, 0);
-    QCOMPARE(run(inDir(dir, {"list"})).out,
+    QCOMPARE(runCli(inDir(dir, {"add", "15066", "1234567"})).status, 0);
+    QCOMPARE(runCli(inDir(dir, {"list"})).out,
              QStringLiteral("第15066期  1234567\n第15065期  1752033\n"));
-    const CliRun removed = run(inDir(dir, {"remove-last"}));
+    const CliRun removed = runCli(inDir(dir, {"remove-last"}));
     QCOMPARE(removed.status, 0);
     QCOMPARE(removed.out, QStringLiteral("号码已成功删除！\n"));
-    QCOMPARE(run(inDir(dir, {"list"})).out, QStringLiteral("第15065期  1752033\n"));
-    QCOMPARE(run(inDir(dir, {"remove-last"})).status, 0);
-    QCOMPARE(run(inDir(dir, {"remove-last"})).status, 0); // an empty store: still fine
+    QCOMPARE(runCli(inDir(dir, {"list"})).out, QStringLiteral("第15065期  1752033\n"));
+    QCOMPARE(runCli(inDir(dir, {"remove-last"})).status, 0);
+    QCOMPARE(runCli(inDir(dir, {"remove-last"})).status, 0); // an empty store: still fine
     const auto files = storeFiles(dir);
     QCOMPARE(files.size(), 8);
     for (const QByteArray& content : files)
@@ -104,7 +86,7 @@ void CliTest::addRefusesMalformedDraws() {
     QFETCH(QString, period);
     QFETCH(QString, digits);
     QTemporaryDir dir;
-    const CliRun r = run(inDir(dir, {"add", period, digits}));
+    const CliRun r = runCli(inDir(dir, {"add", period, digits}));
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err, QStringLiteral("zanvelo-cli: 期数或号码输入不正确：请检查后重试！\n"));
     QVERIFY(storeFiles(dir).isEmpty());
@@ -114,13 +96,13 @@ void CliTest::exportImportRoundTrip() {
     QTemporaryDir from, to;
     for (const auto& [p, d] :
          {std::pair{"15064", "0000000"}, {"15065", "1752033"}, {"15066", "1234567"}})
-        QCOMPARE(run(inDir(from, {"add", p, d})).status, 0);
+        QCOMPARE(runCli(inDir(from, {"add", p, d})).status, 0);
     const QString csv = from.filePath("pool.csv");
-    QCOMPARE(run(inDir(from, {"export", csv})).status, 0);
+    QCOMPARE(runCli(inDir(from, {"export", csv})).status, 0);
     QCOMPARE(zv::readFile(csv),
              QByteArray("period,digits\n15064,0000000\n15065,1752033\n15066,1234567\n"));
-    QCOMPARE(run(inDir(to, {"add", "99999", "9999999"})).status, 0);
-    const CliRun imported = run(inDir(to, {"import", csv}));
+    QCOMPARE(runCli(inDir(to, {"add", "99999", "9999999"})).status, 0);
+    const CliRun imported = runCli(inDir(to, {"import", csv}));
     QCOMPARE(imported.status, 0);
     QFile::remove(csv);
     QCOMPARE(storeFiles(to), storeFiles(from)); // byte for byte, the same key
@@ -147,11 +129,11 @@ void CliTest::importChecksTheWholeFile() {
     QFETCH(QByteArray, csv);
     QFETCH(int, badLine);
     QTemporaryDir dir;
-    QCOMPARE(run(inDir(dir, {"add", "88888", "8888888"})).status, 0);
+    QCOMPARE(runCli(inDir(dir, {"add", "88888", "8888888"})).status, 0);
     const auto before = storeFiles(dir);
     const QString path = dir.filePath("in.csv.txt");
     QCOMPARE(zv::writeFile(path, csv), 1);
-    const CliRun r = run(inDir(dir, {"import", path}));
+    const CliRun r = runCli(inDir(dir, {"import", path}));
     QFile::remove(path);
     if (badLine) {
         QCOMPARE(r.status, 1);
@@ -161,7 +143,7 @@ void CliTest::importChecksTheWholeFile() {
     } else {
         QCOMPARE(r.status, 0);
         QVERIFY(storeFiles(dir) != before);
-        QVERIFY(!run(inDir(dir, {"list"})).out.contains("88888"));
+        QVERIFY(!runCli(inDir(dir, {"list"})).out.contains("88888"));
     }
 }
 
@@ -191,7 +173,7 @@ void CliTest::standardStreams() {
 }
 
 void CliTest::help() {
-    const CliRun r = run({"--help"});
+    const CliRun r = runCli({"--help"});
     QCOMPARE(r.status, 0);
     QVERIFY(r.out.startsWith("Usage: zanvelo-cli [--dir DIR] COMMAND"));
     QVERIFY(r.err.isEmpty());
@@ -209,7 +191,7 @@ void CliTest::badCommandLines_data() {
 void CliTest::badCommandLines() {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    const CliRun r = run(args);
+    const CliRun r = runCli(args);
     QVERIFY(r.status != 0);
     QVERIFY(r.out.isEmpty());
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
@@ -223,8 +205,8 @@ void CliTest::recommend() {
     for (int i = 0; i < 29; ++i)
         csv += QByteArray::number(15000 + i) + "," + QByteArray(7, worked[i]) + "\n";
     QCOMPARE(zv::writeFile(dir.filePath("pool.csv"), csv), 1);
-    QCOMPARE(run(inDir(dir, {"import", dir.filePath("pool.csv")})).status, 0);
-    const CliRun tooFew = run(inDir(dir, {"recommend", "--json"}));
+    QCOMPARE(runCli(inDir(dir, {"import", dir.filePath("pool.csv")})).status, 0);
+    const CliRun tooFew = runCli(inDir(dir, {"recommend", "--json"}));
     QCOMPARE(tooFew.status, 3);
     QCOMPARE(tooFew.out, QString());
     QCOMPARE(tooFew.err,
@@ -233,8 +215,8 @@ void CliTest::recommend() {
     for (int i = 29; i < 60; ++i)
         csv += QByteArray::number(15000 + i) + "," + QByteArray(7, worked[i]) + "\n";
     QCOMPARE(zv::writeFile(dir.filePath("pool.csv"), csv), 1);
-    QCOMPARE(run(inDir(dir, {"import", dir.filePath("pool.csv")})).status, 0);
-    const CliRun json = run(inDir(dir, {"recommend", "--json"}));
+    QCOMPARE(runCli(inDir(dir, {"import", dir.filePath("pool.csv")})).status, 0);
+    const CliRun json = runCli(inDir(dir, {"recommend", "--json"}));
     QCOMPARE(json.status, 0);
     QString position = QStringLiteral(
         "{\"position\": %1, \"tiers\": [\"2\", \"5\", \"6\", \"8\", \"90\", \"4\"], "
@@ -249,7 +231,7 @@ void CliTest::recommend() {
     QVERIFY(QRegularExpression("\"random\": \"[0-9]{7}\"}\n$").match(json.out).hasMatch());
     QVERIFY(QJsonDocument::fromJson(json.out.toUtf8()).isObject());
 
-    const CliRun table = run(inDir(dir, {"recommend"}));
+    const CliRun table = runCli(inDir(dir, {"recommend"}));
     QCOMPARE(table.status, 0);
     const QStringList lines = table.out.split('\n');
     QCOMPARE(lines[0], QStringLiteral("号库数量：60"));

@@ -1,9 +1,9 @@
 // Reading draws off the yearly pages, and the fetch of zanvelo-cli against a
 // results service on loopback.
-#include "app/cli.h"
 #include "base/files.h"
 #include "base/globals.h"
 #include "base/number.h"
+#include "cli_run.h"
 #include "draw_pages.h"
 #include "loopback_server.h"
 #include "pool/pagewalk.h"
@@ -159,24 +159,6 @@ void PageWalkTest::brokenEntries() {
     QCOMPARE(w.years, yearsDownTo2004(2015));
 }
 
-namespace {
-
-struct CliResult {
-    int status;
-    QString out, err;
-};
-
-CliResult cli(const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int status = app::runCli(args, o, e);
-    o.flush();
-    e.flush();
-    return {status, out, err};
-}
-
-} // namespace
-
 void PageWalkTest::cliFetchFromLoopback() {
     setCurrentTimeOverride(QDateTime(QDate(2015, 3, 1), QTime(9, 0)));
     LoopbackServer server;
@@ -202,8 +184,8 @@ void PageWalkTest::cliFetchFromLoopback() {
     });
     server.start();
     QTemporaryDir dir;
-    const CliResult r =
-        cli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(server.url(""))});
+    const CliRun r =
+        runCli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(server.url(""))});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out,
              QStringLiteral(
@@ -211,25 +193,25 @@ void PageWalkTest::cliFetchFromLoopback() {
     QCOMPARE(requests.size(), 12); // 2015 down to 2004
     for (int n : requests)
         QCOMPARE(n, 1);
-    const CliResult listed = cli({"--dir", dir.path(), "list"});
+    const CliRun listed = runCli({"--dir", dir.path(), "list"});
     QCOMPARE(listed.out, QStringLiteral("第15066期  1234567\n第15065期  1752033\n"));
     setCurrentTimeOverride({});
 }
 
 void PageWalkTest::cliFetchWithoutServerKeepsPool() {
     QTemporaryDir dir;
-    QCOMPARE(cli({"--dir", dir.path(), "add", "15066", "1234567"}).status, 0);
+    QCOMPARE(runCli({"--dir", dir.path(), "add", "15066", "1234567"}).status, 0);
     const Bytes before = readFile(dir.filePath("0.dll"));
     LoopbackServer gone; // bound, then closed: nothing listens there
     gone.start();
     const QByteArray address = gone.url("");
     gone.stop();
-    const CliResult r =
-        cli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(address)});
+    const CliRun r =
+        runCli({"--dir", dir.path(), "fetch", "--service", QString::fromLatin1(address)});
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err, QStringLiteral("zanvelo-cli: 往期号码获取失败：请检查网络连接后重试！\n"));
     QCOMPARE(readFile(dir.filePath("0.dll")), before);
-    QCOMPARE(cli({"--dir", dir.path(), "list"}).out, QStringLiteral("第15066期  1234567\n"));
+    QCOMPARE(runCli({"--dir", dir.path(), "list"}).out, QStringLiteral("第15066期  1234567\n"));
 }
 
 QTEST_GUILESS_MAIN(PageWalkTest)

@@ -65,8 +65,9 @@ Text listRowText(const Text& period, const Text& digits) {
     return gbk("第") + period + gbk("期  ") + digits;
 }
 
-void buildPoolRows(const store::StoreTexts& texts, const std::function<void(const Text&)>& row,
-                   const std::function<bool()>& step) {
+void walkDraws(const store::StoreTexts& texts,
+               const std::function<void(const Text& period, const Text& digits)>& draw,
+               const std::function<bool()>& step) {
     auto carryOn = [&] { return !step || step(); };
     const Text& periods = texts[0];
     const int n = textLength(texts[1]);
@@ -74,7 +75,7 @@ void buildPoolRows(const store::StoreTexts& texts, const std::function<void(cons
     for (int j = 1; j <= n; ++j) {
         // The j-th newest record: the last "#" within the first p - 2 bytes.
         p = findTextReverse(periods, "#", p - 1);
-        Text period = p < 0 ? Text() : textMid(periods, p + 1, 5);
+        const Text period = p < 0 ? Text() : textMid(periods, p + 1, 5);
         if (!carryOn())
             return;
         Text digits;
@@ -83,27 +84,27 @@ void buildPoolRows(const store::StoreTexts& texts, const std::function<void(cons
             if (!carryOn())
                 return;
         }
-        row(listRowText(period, digits));
+        draw(period, digits);
         if (!carryOn())
             return;
     }
 }
 
+void buildPoolRows(const store::StoreTexts& texts, const std::function<void(const Text&)>& row,
+                   const std::function<bool()>& step) {
+    walkDraws(
+        texts, [&](const Text& period, const Text& digits) { row(listRowText(period, digits)); },
+        step);
+}
+
 QByteArray exportCsv(const store::StoreTexts& texts) {
-    QList<QByteArray> rows;
-    const int n = textLength(texts[1]);
-    int p = textLength(texts[0]);
-    for (int j = 1; j <= n; ++j) {
-        p = findTextReverse(texts[0], "#", p - 1);
-        Text line = p < 0 ? Text() : textMid(texts[0], p + 1, 5);
-        line += ',';
-        for (int k = 1; k < store::StoreFileCount; ++k)
-            line += textMid(texts[size_t(k)], n - j + 1, 1);
-        rows.prepend(line);
-    }
+    QList<QByteArray> lines;
+    walkDraws(texts, [&](const Text& period, const Text& digits) {
+        lines.prepend(period + ',' + digits); // oldest first
+    });
     QByteArray csv = "period,digits\n";
-    for (const QByteArray& r : rows)
-        csv += r + '\n';
+    for (const QByteArray& line : lines)
+        csv += line + '\n';
     return csv;
 }
 

@@ -33,6 +33,13 @@ Text lastDrawCaptionHead(const Text& period);
 // "第" + period + "期  " + digits.
 Text listRowText(const Text& period, const Text& digits);
 
+// Visits the stored draws newest first, field by field as the list filling
+// does: after each field and after each draw `step` runs and may stop the walk
+// by returning false. A period text with fewer records gives empty periods.
+void walkDraws(const store::StoreTexts& texts,
+               const std::function<void(const Text& period, const Text& digits)>& draw,
+               const std::function<bool()>& step = {});
+
 // Builds the rows of the pool list, newest first, from the store texts, field
 // by field as the list filling does: after each field and after each row
 // `step` runs and may stop the filling by returning false. `row` gets each row.
