@@ -14,29 +14,29 @@ namespace zv::ui {
 
 namespace {
 
-QString nameOf(const ControlSpec& spec) {
-    return QString::fromUtf8(spec.name);
+QString nameOf(const ControlSpec& row) {
+    return QString::fromUtf8(row.name);
 }
 
-void colourText(QWidget* w, const ControlSpec& spec) {
+void colourText(QWidget* w, const ControlSpec& row) {
     QPalette palette = w->palette();
-    if (spec.foreground) {
-        const QColor fg(QString::fromLatin1(spec.foreground));
+    if (row.foreground) {
+        const QColor fg(QString::fromLatin1(row.foreground));
         palette.setColor(QPalette::WindowText, fg);
         palette.setColor(QPalette::Text, fg);
         palette.setColor(QPalette::ButtonText, fg);
     }
-    if (spec.background)
-        palette.setColor(QPalette::Base, QColor(QString::fromLatin1(spec.background)));
+    if (row.background)
+        palette.setColor(QPalette::Base, QColor(QString::fromLatin1(row.background)));
     w->setPalette(palette);
 }
 
-QWidget* create(const ControlSpec& spec, QWidget* parent) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* create(const ControlSpec& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case Kind::Label: {
         auto* label = new QLabel(text, parent);
-        label->setAlignment(spec.align == AlignCentre ? Qt::AlignCenter
+        label->setAlignment(row.align == AlignCentre ? Qt::AlignCenter
                                                       : Qt::AlignLeft | Qt::AlignVCenter);
         return label;
     }
@@ -44,11 +44,11 @@ QWidget* create(const ControlSpec& spec, QWidget* parent) {
         return new ui::TransparentLabel(parent);
     case Kind::EditBox: {
         auto* edit = new QLineEdit(text, parent);
-        edit->setAlignment(spec.align == AlignCentre ? Qt::AlignCenter
+        edit->setAlignment(row.align == AlignCentre ? Qt::AlignCenter
                                                      : Qt::AlignLeft | Qt::AlignVCenter);
-        edit->setReadOnly(spec.behaviour & ReadOnly);
-        if (spec.behaviour & (Digits5 | Digits7))
-            edit->setValidator(new EntryValidator(spec.behaviour & Digits5 ? 5 : 7, edit));
+        edit->setReadOnly(row.behaviour & ReadOnly);
+        if (row.behaviour & (Digits5 | Digits7))
+            edit->setValidator(new EntryValidator(row.behaviour & Digits5 ? 5 : 7, edit));
         edit->setTextMargins(0, 0, 0, 0);
         return edit;
     }
@@ -74,41 +74,41 @@ QWidget* create(const ControlSpec& spec, QWidget* parent) {
 
 } // namespace
 
-QFont fontOf(const ControlSpec& spec) {
+QFont fontOf(const ControlSpec& row) {
     QFont font = QApplication::font();
-    if (spec.face)
-        font.setFamily(QString::fromUtf8(spec.face));
-    if (spec.pixelSize > 0)
-        font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
+    if (row.face)
+        font.setFamily(QString::fromUtf8(row.face));
+    if (row.pixelSize > 0)
+        font.setPixelSize(row.pixelSize);
+    font.setBold(row.bold);
     return font;
 }
 
 void buildControls(QWidget* client, const QList<ControlSpec>& table) {
     QHash<int, QWidget*> containers{{InWindow, client}};
     // The group boxes come first: the other rows are placed inside them.
-    for (const ControlSpec& spec : table) {
-        if (spec.kind != Kind::GroupBox)
+    for (const ControlSpec& row : table) {
+        if (row.kind != Kind::GroupBox)
             continue;
-        QWidget* box = create(spec, client);
-        box->setObjectName(nameOf(spec));
+        QWidget* box = create(row, client);
+        box->setObjectName(nameOf(row));
         containers.insert(
-            QString::fromUtf8(spec.name) == QStringLiteral("分组框1") ? InGroup1 : InGroup2, box);
+            QString::fromUtf8(row.name) == QStringLiteral("分组框1") ? InGroup1 : InGroup2, box);
     }
     QList<QWidget*> created;
     QList<QWidget*> tabStops;
-    for (const ControlSpec& spec : table) {
-        QWidget* parent = containers.value(spec.in, client);
-        QWidget* w = spec.kind == Kind::GroupBox ? client->findChild<QWidget*>(nameOf(spec))
-                                                 : create(spec, parent);
-        w->setObjectName(nameOf(spec));
-        w->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        w->setFont(fontOf(spec));
-        colourText(w, spec);
-        w->setFocusPolicy(spec.behaviour & TabStop ? Qt::StrongFocus : Qt::NoFocus);
-        if (spec.behaviour & TabStop)
+    for (const ControlSpec& row : table) {
+        QWidget* parent = containers.value(row.in, client);
+        QWidget* w = row.kind == Kind::GroupBox ? client->findChild<QWidget*>(nameOf(row))
+                                                 : create(row, parent);
+        w->setObjectName(nameOf(row));
+        w->setGeometry(row.left, row.top, row.width, row.height);
+        w->setFont(fontOf(row));
+        colourText(w, row);
+        w->setFocusPolicy(row.behaviour & TabStop ? Qt::StrongFocus : Qt::NoFocus);
+        if (row.behaviour & TabStop)
             tabStops.append(w);
-        if (spec.behaviour & Hidden)
+        if (row.behaviour & Hidden)
             w->hide();
         created.append(w);
     }

@@ -37,7 +37,7 @@ struct ControlSpec {
 };
 
 // The font of a row: the default font unless the row names a face or a size.
-QFont fontOf(const ControlSpec& spec);
+QFont fontOf(const ControlSpec& row);
 
 // Creates the controls of the table in their containers (the window's client
 // area and the group boxes named 分组框1 and 分组框2), stacked as the table
