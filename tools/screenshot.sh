@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the real program's main window under a virtual X
 # display: tools/screenshot.sh [OUTPUT.png] [STORE-FOLDER]
+# With SHOT_RECOMMEND=1 it clicks 推荐号码 first.
 # Needs a built program (./run or ./test builds it), Xvfb, xdotool and
 # ImageMagick's import.
 set -euo pipefail
@@ -25,5 +26,11 @@ sleep 1
 xdotool windowfocus --sync "$showcase"; xdotool key Escape
 window=$(timeout 60 xdotool search --sync --name '^Zanvelo v3\.2$' | head -n 1)
 sleep 1.5
+if [ -n "${SHOT_RECOMMEND:-}" ]; then
+  # 按钮1 lies at (449 + 33, 8 + 16) below the menu bar, 118 x 32.
+  bar=$(( $(xwininfo -id "$window" | awk '/Height:/{print $2}') - 283 ))
+  xdotool mousemove --window "$window" $((449 + 33 + 59)) $((bar + 8 + 16 + 16)) click 1
+  sleep 1
+fi
 import -window "$window" "$out"
 echo "wrote $out"
