@@ -12,6 +12,13 @@
 
 namespace {
 
+QFont pixelFont(const char* face, int pixels, bool bold) {
+    QFont font(QString::fromUtf8(face));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
 void ball(QPainter& p, QPointF centre, qreal radius, const QString& digit, QColor colour) {
     QRadialGradient shade(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
     shade.setColorAt(0, colour.lighter(170));
@@ -20,10 +27,7 @@ void ball(QPainter& p, QPointF centre, qreal radius, const QString& digit, QColo
     p.setPen(Qt::NoPen);
     p.setBrush(shade);
     p.drawEllipse(centre, radius, radius);
-    QFont font(QStringLiteral("黑体"));
-    font.setPixelSize(int(radius * 1.2));
-    font.setBold(true);
-    p.setFont(font);
+    p.setFont(pixelFont("黑体", int(radius * 1.2), true));
     p.setPen(Qt::white);
     p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
                Qt::AlignCenter, digit);
@@ -49,23 +53,22 @@ const QColor BallColours[7] = {QColor(0xd6, 0x1a, 0x1a), QColor(0xe0, 0x6c, 0x00
                                QColor(0x1c, 0x6c, 0xc8), QColor(0x5a, 0x3c, 0xb4),
                                QColor(0xb0, 0x2a, 0x8c)};
 
+// A light title with a soft shadow 3 pixels right and down.
+void title(QPainter& p, const QRect& area, const QFont& font, const QString& text) {
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 0, 90));
+    p.drawText(area.translated(3, 3), Qt::AlignCenter, text);
+    p.setPen(QColor(0xff, 0xf1, 0xb8));
+    p.drawText(area, Qt::AlignCenter, text);
+}
+
 QImage showcase() {
     QImage image(601, 431, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     backdrop(p, image.size());
-    QFont title(QStringLiteral("楷体"));
-    title.setPixelSize(54);
-    title.setBold(true);
-    p.setFont(title);
-    p.setPen(QColor(0, 0, 0, 90));
-    p.drawText(QRect(49, 93, 540, 80), Qt::AlignCenter, QStringLiteral("七星彩选号助手"));
-    p.setPen(QColor(0xff, 0xf1, 0xb8));
-    p.drawText(QRect(46, 90, 540, 80), Qt::AlignCenter, QStringLiteral("七星彩选号助手"));
-    QFont name(QStringLiteral("微软雅黑"));
-    name.setPixelSize(30);
-    name.setBold(true);
-    p.setFont(name);
+    title(p, QRect(46, 90, 540, 80), pixelFont("楷体", 54, true), QStringLiteral("七星彩选号助手"));
+    p.setFont(pixelFont("微软雅黑", 30, true));
     p.setPen(Qt::white);
     p.drawText(QRect(46, 40, 540, 50), Qt::AlignCenter, QStringLiteral("Zanvelo v3.2"));
     const char* digits = "2568904";
@@ -92,14 +95,7 @@ QImage about() {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     backdrop(p, image.size());
-    QFont name(QStringLiteral("微软雅黑"));
-    name.setPixelSize(52);
-    name.setBold(true);
-    p.setFont(name);
-    p.setPen(QColor(0, 0, 0, 90));
-    p.drawText(QRect(3, 23, 387, 80), Qt::AlignCenter, QStringLiteral("Zanvelo"));
-    p.setPen(QColor(0xff, 0xf1, 0xb8));
-    p.drawText(QRect(0, 20, 387, 80), Qt::AlignCenter, QStringLiteral("Zanvelo"));
+    title(p, QRect(0, 20, 387, 80), pixelFont("微软雅黑", 52, true), QStringLiteral("Zanvelo"));
     for (int i = 0; i < 7; ++i)
         ball(p, QPointF(49 + i * 48, 140), 19, QString::number((i * 3 + 2) % 10), BallColours[i]);
     return image;
