@@ -3,13 +3,12 @@
 #include "base/controls.h"
 #include "base/globals.h"
 #include "help/links.h"
+#include "ui/framedwindow.h"
 #include "ui/widgets.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 
 namespace zv::ui {
 
@@ -159,9 +158,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
             picture->move(8, 32);
     });
 
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() -
-             QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2));
+    centreOnScreen(this, LaidOutSize, QMargins()); // no frame
     registerWindow(objectName(), this);
 }
 

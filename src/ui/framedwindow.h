@@ -5,6 +5,8 @@
 #include <QMargins>
 #include <QSize>
 
+class QWidget;
+
 namespace zv::ui {
 
 // Left, top, right and bottom of a fixed border with a title bar.
@@ -16,5 +18,8 @@ inline QSize clientSizeOf(QSize outer) {
 inline QSize outerSizeOf(QSize client) {
     return client.grownBy(NominalFrame);
 }
+
+// Places a window so that its outer rectangle, frame included, is centred on the screen.
+void centreOnScreen(QWidget* window, QSize outer, QMargins frame = NominalFrame);
 
 } // namespace zv::ui

@@ -5,8 +5,7 @@
 #include "ui/framedwindow.h"
 #include "ui/widgets.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QApplication>
 #include <QShortcut>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -59,10 +58,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() -
-             QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2) +
-             QPoint(NominalFrame.left(), NominalFrame.top()));
+    centreOnScreen(this, LaidOutSize);
     registerWindow(objectName(), this);
     m_shown = help::showHelpDocument();
 }

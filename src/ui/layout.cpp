@@ -37,7 +37,7 @@ QWidget* create(const ControlSpec& row, QWidget* parent) {
     case Kind::Label: {
         auto* label = new QLabel(text, parent);
         label->setAlignment(row.align == AlignCentre ? Qt::AlignCenter
-                                                      : Qt::AlignLeft | Qt::AlignVCenter);
+                                                     : Qt::AlignLeft | Qt::AlignVCenter);
         return label;
     }
     case Kind::TransparentLabel:
@@ -45,7 +45,7 @@ QWidget* create(const ControlSpec& row, QWidget* parent) {
     case Kind::EditBox: {
         auto* edit = new QLineEdit(text, parent);
         edit->setAlignment(row.align == AlignCentre ? Qt::AlignCenter
-                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+                                                    : Qt::AlignLeft | Qt::AlignVCenter);
         edit->setReadOnly(row.behaviour & ReadOnly);
         if (row.behaviour & (Digits5 | Digits7))
             edit->setValidator(new EntryValidator(row.behaviour & Digits5 ? 5 : 7, edit));
@@ -100,7 +100,7 @@ void buildControls(QWidget* client, const QList<ControlSpec>& table) {
     for (const ControlSpec& row : table) {
         QWidget* parent = containers.value(row.in, client);
         QWidget* w = row.kind == Kind::GroupBox ? client->findChild<QWidget*>(nameOf(row))
-                                                 : create(row, parent);
+                                                : create(row, parent);
         w->setObjectName(nameOf(row));
         w->setGeometry(row.left, row.top, row.width, row.height);
         w->setFont(fontOf(row));

@@ -4,6 +4,7 @@
 #include "help/links.h"
 #include "pool/entry.h"
 #include "pool/fetch.h"
+#include "ui/framedwindow.h"
 #include "ui/mainwindow_layout.h"
 #include "ui/secondary.h"
 #include "ui/widgets.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +19,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 
 namespace zv::ui {
@@ -57,11 +56,7 @@ MainWindow::MainWindow(MainWindowHooks hooks) : m_hooks(std::move(hooks)) {
     buildControls(m_client, mainWindowControls());
     buildMenus();
     setOuterSize(LaidOutSize);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2) +
-             QPoint(FrameLeft, FrameTop));
-    }
+    centreOnScreen(this, LaidOutSize);
     registerWindow(MainWindowName, this);
     bindEvents();
     if (m_hooks.created)
@@ -75,8 +70,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::setOuterSize(QSize size) {
     m_outerSize = size;
-    const QSize client(size.width() - FrameLeft - FrameRight,
-                       size.height() - FrameTop - FrameBottom - NominalMenuBarHeight);
+    const QSize client = clientSizeOf(size) - QSize(0, NominalMenuBarHeight);
     m_client->setFixedSize(client);
     // The controls keep the area the layout gives them whatever the menu bar's height.
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());

@@ -19,10 +19,9 @@ struct MainWindowHooks {
 class MainWindow : public QMainWindow, public OuterSized {
     Q_OBJECT
 public:
-    // The window as laid out, before the creation handler sets its size.
+    // The window as laid out, before the creation handler sets its size. Outer
+    // sizes include the frame and the menu bar (ui/framedwindow.h).
     static constexpr QSize LaidOutSize{808, 328};
-    // The frame as Windows draws it: the outer sizes of the layout include it.
-    static constexpr int FrameLeft = 3, FrameRight = 3, FrameTop = 22, FrameBottom = 3;
     // The menu bar height the layout reckons with; a taller bar makes the window taller.
     static constexpr int NominalMenuBarHeight = 20;
 

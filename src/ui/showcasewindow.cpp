@@ -6,10 +6,8 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace zv::ui {
 
@@ -45,10 +43,7 @@ ShowcaseWindow::ShowcaseWindow(QWidget* parent) : QDialog(parent) {
     dragger->watch(this);
     dragger->watch(picture);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() -
-             QPoint(LaidOutSize.width() / 2, LaidOutSize.height() / 2) +
-             QPoint(NominalFrame.left(), NominalFrame.top()));
+    centreOnScreen(this, LaidOutSize);
     registerWindow(objectName(), this);
     setWindowTitle(fromGbk(ProductName + "v" + versionText()));
 }
