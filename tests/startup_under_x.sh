@@ -37,7 +37,7 @@ if xdotool search --name '^Zanvelo v3\.2$' >/dev/null 2>&1; then
   echo "startup_under_x: 0 passed, 1 failed"; exit 1
 fi
 for _ in $(seq 50); do
-  xdotool windowfocus --sync "$showcase" 2>/dev/null
+  timeout 5 xdotool windowfocus --sync "$showcase" 2>/dev/null
   xdotool key Escape 2>/dev/null
   sleep 0.2
   xdotool search --name '^Zanvelo v3\.2$' >/dev/null 2>&1 && break
@@ -55,7 +55,7 @@ fi
 # Start-up is over once the window takes input: press Esc until it goes.
 status=
 for _ in $(seq 100); do
-  xdotool windowfocus --sync "$window" 2>/dev/null
+  timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool key Escape 2>/dev/null
   sleep 0.2
   if ! kill -0 "$app_pid" 2>/dev/null; then

@@ -23,7 +23,7 @@ unset QT_QPA_PLATFORM
 showcase=$(timeout 60 xdotool search --sync --name '^Zanvelov3\.2$' | head -n 1)
 sleep 1
 [ "${SHOT_SHOWCASE:-}" ] && import -window "$showcase" "$SHOT_SHOWCASE"
-xdotool windowfocus --sync "$showcase"; xdotool key Escape
+timeout 5 xdotool windowfocus --sync "$showcase"; xdotool key Escape
 window=$(timeout 60 xdotool search --sync --name '^Zanvelo v3\.2$' | head -n 1)
 sleep 1.5
 if [ -n "${SHOT_RECOMMEND:-}" ]; then
