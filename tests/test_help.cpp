@@ -267,6 +267,11 @@ void HelpTest::secondRequestBringsTheOpenWindowForward() {
         helpWindows += w->objectName() == "HelpWindow";
     QCOMPARE(helpWindows, 1);
     QVERIFY(!first->isMinimized());
+    // Closed but not yet deleted (a handler still pumping events): a new one opens.
+    first->close();
+    ui::openHelpWindow();
+    QVERIFY(findWindow("HelpWindow") != first);
+    QVERIFY(findWindow("HelpWindow")->isVisible());
 }
 
 void HelpTest::closingTheMainWindowEndsWithHelpOpen() {

@@ -11,7 +11,9 @@ namespace zv::ui {
 
 void openHelpWindow() {
     // A second request brings the open window to the front.
-    if (auto* open = qobject_cast<HelpWindow*>(findWindow(QStringLiteral("HelpWindow")))) {
+    // (A window closed but not yet deleted does not count.)
+    auto* open = qobject_cast<HelpWindow*>(findWindow(QStringLiteral("HelpWindow")));
+    if (open && open->isVisible()) {
         open->showNormal();
         open->raise();
         open->activateWindow();
