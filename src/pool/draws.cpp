@@ -147,11 +147,8 @@ CsvImport importCsv(const QByteArray& csv) {
 
 store::StoreTexts textsOfDraws(const QList<store::DrawRecord>& draws) {
     store::StoreTexts texts;
-    for (const store::DrawRecord& draw : draws) {
-        texts[0] += "#" + draw.period;
-        for (int k = 1; k < store::StoreFileCount; ++k)
-            texts[size_t(k)] += textMid(draw.digits, k, 1);
-    }
+    for (const store::DrawRecord& draw : draws)
+        store::appendDrawTo(texts, draw);
     return texts;
 }
 

@@ -55,35 +55,38 @@ StoreTexts readStoreTexts() {
     return texts;
 }
 
+namespace {
+
+// The new content of store file n, written beside the old file and not yet put
+// in its place (commit does that); null when it could not be written. A file
+// dropped uncommitted leaves nothing behind.
+std::unique_ptr<QSaveFile> writeReplacement(int file, const Text& text) {
+    if (!keepUnreadable(file) || QFileInfo(storeFilePath(file)).isDir())
+        return nullptr; // a directory could never be replaced
+    auto out = std::make_unique<QSaveFile>(storeFilePath(file));
+    const Bytes content = encryptData(text, storeKeyText());
+    if (!out->open(QIODevice::WriteOnly) || out->write(content) != content.size()) {
+        out->cancelWriting();
+        return nullptr;
+    }
+    return out;
+}
+
+} // namespace
+
 int writeStoreText(int file, const Text& text) {
     ProgramEndGuard guard;
-    if (!keepUnreadable(file))
-        return 0;
-    QSaveFile out(storeFilePath(file));
-    if (!out.open(QIODevice::WriteOnly))
-        return 0;
-    const Bytes content = encryptData(text, storeKeyText());
-    if (out.write(content) != content.size()) {
-        out.cancelWriting();
-        return 0;
-    }
-    return out.commit() ? 1 : 0;
+    const auto out = writeReplacement(file, text);
+    return out && out->commit() ? 1 : 0;
 }
 
 int writeStoreTexts(const StoreTexts& texts) {
     ProgramEndGuard guard;
     std::vector<std::unique_ptr<QSaveFile>> pending;
     for (int file = 0; file < StoreFileCount; ++file) {
-        if (!keepUnreadable(file))
-            return 0;
-        if (QFileInfo(storeFilePath(file)).isDir())
-            return 0; // could never be put in place
-        auto out = std::make_unique<QSaveFile>(storeFilePath(file));
-        const Bytes content = encryptData(texts[size_t(file)], storeKeyText());
-        if (!out->open(QIODevice::WriteOnly) || out->write(content) != content.size()) {
-            out->cancelWriting();
+        auto out = writeReplacement(file, texts[size_t(file)]);
+        if (!out)
             return 0; // the files written so far are dropped unseen
-        }
         pending.push_back(std::move(out));
         processEvents();
     }
@@ -101,10 +104,14 @@ int deleteStoreFile(int file) {
     return keepUnreadable(file) && deleteFile(path) ? 1 : 0;
 }
 
-StoreTexts withDrawAppended(StoreTexts texts, const DrawRecord& draw) {
+void appendDrawTo(StoreTexts& texts, const DrawRecord& draw) {
     texts[0] += "#" + draw.period;
     for (int k = 1; k < StoreFileCount; ++k)
         texts[size_t(k)] += textMid(draw.digits, k, 1);
+}
+
+StoreTexts withDrawAppended(StoreTexts texts, const DrawRecord& draw) {
+    appendDrawTo(texts, draw);
     return texts;
 }
 

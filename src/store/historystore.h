@@ -49,6 +49,8 @@ int poolSize();
 // position text (empty where a text is empty).
 DrawRecord lastDraw();
 
+// Appends the draw to the texts, in place.
+void appendDrawTo(StoreTexts& texts, const DrawRecord& draw);
 // The texts with one more draw, and with the newest removed.
 StoreTexts withDrawAppended(StoreTexts texts, const DrawRecord& draw);
 StoreTexts withLastDrawRemoved(StoreTexts texts);
