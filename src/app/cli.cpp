@@ -107,10 +107,8 @@ struct Cli {
             yearOf(currentTime()),
             [&](int year) { return fetchUrl(pool::pageAddress(service, year)); },
             [&](const pool::PageWalk& w) {
-                Text digits;
-                for (int k = 1; k < store::StoreFileCount; ++k)
-                    digits += textLeft(w.texts[size_t(k)], 1);
-                out << fromGbk(pool::listRowText(textMid(w.texts[0], 2, 5), digits)) << '\n';
+                const store::DrawRecord draw = pool::drawJustRead(w);
+                out << fromGbk(pool::listRowText(draw.period, draw.digits)) << '\n';
                 out.flush();
             });
         if (walk.count == 0)

@@ -33,32 +33,27 @@ void fetchPastDraws() {
             return page;
         },
         [](const PageWalk& w) {
-            const store::StoreTexts& t = w.texts;
-            Text newest = lastDrawCaptionHead(textRight(t[0], 5));
-            Text latest;
-            for (int k = 1; k < store::StoreFileCount; ++k) {
-                newest += textRight(t[size_t(k)], 1);
-                latest += textLeft(t[size_t(k)], 1);
-            }
+            // The newest draw is the first one read: the last of every text.
+            Text newest = lastDrawCaptionHead(textRight(w.texts[0], 5));
+            for (int k = 1; k < store::StoreFileCount; ++k)
+                newest += textRight(w.texts[size_t(k)], 1);
             setControlText(QStringLiteral("上期号码"), newest);
             setControlText(QStringLiteral("号库显示"), poolSizeCaption(w.count));
-            listAppend(PoolList, listRowText(textMid(t[0], 2, 5), latest));
+            const store::DrawRecord draw = drawJustRead(w);
+            listAppend(PoolList, listRowText(draw.period, draw.digits));
             processEvents();
         });
-    if (walk.count == 0) {
-        // Nothing could be read: the pool stays as it was.
-        messageBox(fetchErrorMessage(), MbIconStop, errorCaption());
-        refreshPoolDisplay();
-        if (windowOuterWidth() != 648)
-            fillPoolList();
-    } else if (!store::writeStoreTexts(walk.texts)) {
-        messageBox(saveErrorMessage(), MbIconStop, errorCaption());
-        refreshPoolDisplay();
-        if (windowOuterWidth() != 648)
-            fillPoolList();
-    } else {
+    if (walk.count > 0 && store::writeStoreTexts(walk.texts)) {
         messageBox(fetchDoneMessage(textLength(walk.texts[1])), MbIconInformation,
                    fetchDoneCaption());
+    } else {
+        // Nothing could be read, or not written: the pool stays as it was, and
+        // the window shows it again.
+        messageBox(walk.count == 0 ? fetchErrorMessage() : saveErrorMessage(), MbIconStop,
+                   errorCaption());
+        refreshPoolDisplay();
+        if (windowOuterWidth() != 648)
+            fillPoolList();
     }
     setControlEnabled(FetchButton, true);
 }

@@ -42,6 +42,13 @@ Text pageAddress(const Text& serviceBase, int year) {
     return serviceBase + "/lottery/draw/list/2?d=" + toText(year) + "-01-01";
 }
 
+store::DrawRecord drawJustRead(const PageWalk& walk) {
+    store::DrawRecord draw{textMid(walk.texts[0], 2, 5), {}};
+    for (int k = 1; k < store::StoreFileCount; ++k)
+        draw.digits += textLeft(walk.texts[size_t(k)], 1);
+    return draw;
+}
+
 PageWalk walkPages(int year, const std::function<Bytes(int year)>& fetchPage,
                    const std::function<void(const PageWalk&)>& drawRead) {
     PageWalk walk;

@@ -20,6 +20,9 @@ struct PageWalk {
     int pagesRequested = 0;
 };
 
+// The draw read last: the oldest one so far, at the front of the texts.
+store::DrawRecord drawJustRead(const PageWalk& walk);
+
 // Walks the years from `year` down to 2004, one page each, reading draws
 // (newest first on every page) until 280 are complete. `fetchPage` gives a
 // year's page (empty when it could not be had); `drawRead` runs after each
