@@ -47,12 +47,9 @@ VersionNotice readVersionText(const Text& v) {
     notice.newer = notice.announced > ProductVersion;
     const int l = findTextReverse(v, "http://", WholeText, true);
     if (l > 0) {
-        Text link = textRight(v, textLength(v) - l + 1);
-        while (!link.isEmpty() &&
-               (link.back() == ' ' || (link.back() >= '\t' && link.back() <= '\r')))
-            link.chop(1);
-        notice.downloadLink = link;
-        notice.linkUsable = isHttpAddress(link);
+        // To the end of the text, less the white space that follows the address.
+        notice.downloadLink = textRight(v, textLength(v) - l + 1).trimmed();
+        notice.linkUsable = isHttpAddress(notice.downloadLink);
     }
     return notice;
 }
