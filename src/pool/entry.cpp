@@ -18,9 +18,6 @@ const QString PoolList = QStringLiteral("列表框1");
 const QString PoolSizeLabel = QStringLiteral("号库显示");
 const QString LastDrawLabel = QStringLiteral("上期号码");
 
-constexpr int NarrowWidth = 648;
-constexpr int WideWidth = 808;
-
 // Counts the widenings, so that a filling interrupted by another one stops.
 int& fillingGeneration() {
     static int generation = 0;

@@ -3,6 +3,10 @@
 
 namespace zv::pool {
 
+// The outer widths of the main window: narrow, and wide with the pool list.
+inline constexpr int NarrowWidth = 648;
+inline constexpr int WideWidth = 808;
+
 // Shows the pool size and the newest draw.
 void refreshPoolDisplay();
 // 编辑框2 changed: at five characters the focus moves to 编辑框1.

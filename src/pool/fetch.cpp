@@ -52,7 +52,7 @@ void fetchPastDraws() {
         messageBox(walk.count == 0 ? fetchErrorMessage() : saveErrorMessage(), MbIconStop,
                    errorCaption());
         refreshPoolDisplay();
-        if (windowOuterWidth() != 648)
+        if (windowOuterWidth() != NarrowWidth)
             fillPoolList();
     }
     setControlEnabled(FetchButton, true);
