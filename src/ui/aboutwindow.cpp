@@ -19,20 +19,34 @@ struct AboutText {
     int left, top, width, height;
     const char* text;
     const char* colour;
+    const char* face; // nullptr: the default font
+    int pixels;
+    bool bold;
+    bool underline;
+    Qt::Alignment align;
+    bool wrap;
 };
 
+constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
+
 // The transparent labels with text, front to back (all drawn with a shadow).
-const AboutText Texts[] = {
-    {"透明标签25", 16, 180, 152, 16, "交流群：61234567", "#00e080"},
-    {"透明标签22", 16, 232, 120, 16, "单击这里下载最新版本", "#ffffff"},
-    {"透明标签14", 208, 57, 176, 56, "", "#00ff00"},
-    {"透明标签20", 192, 120, 208, 145, "    ", "#d8d800"},
-    {"透明标签16", 16, 144, 152, 16, "作者：Korvane科技", "#00e080"},
-    {"透明标签17", 16, 162, 152, 16, "QQ：80008888", "#00e080"},
-    {"透明标签18", 16, 196, 152, 16, "邮箱：zv@kv.example", "#00e080"},
-    {"透明标签19", 16, 212, 134, 16, "kv@korvane.example", "#00e080"},
-    {"透明标签15", 0, 256, 408, 24, "Copyright © 2015-2026 Korvane科技 版权所有", "#00ffff"},
+// The first two lie in front of the picture, the others behind it.
+// clang-format off
+const AboutText InFront[] = {
+    // name, left, top, width, height, text, colour, face, px, bold, underline, alignment, wrap
+    {"透明标签25", 16, 180, 152, 16, "交流群：61234567", "#00e080", nullptr, 0, false, false, Left, false},
+    {"透明标签22", 16, 232, 120, 16, "单击这里下载最新版本", "#ffffff", "宋体", 12, false, true, Left, false},
 };
+const AboutText Behind[] = {
+    {"透明标签14", 208, 57, 176, 56, "", "#00ff00", "楷体_GB2312", 21, true, false, Qt::AlignCenter, true},
+    {"透明标签20", 192, 120, 208, 145, "    ", "#d8d800", nullptr, 0, false, false, Left, true},
+    {"透明标签16", 16, 144, 152, 16, "作者：Korvane科技", "#00e080", nullptr, 0, false, false, Left, false},
+    {"透明标签17", 16, 162, 152, 16, "QQ：80008888", "#00e080", nullptr, 0, false, false, Left, false},
+    {"透明标签18", 16, 196, 152, 16, "邮箱：zv@kv.example", "#00e080", nullptr, 0, false, false, Left, false},
+    {"透明标签19", 16, 212, 134, 16, "kv@korvane.example", "#00e080", nullptr, 0, false, false, Left, false},
+    {"透明标签15", 0, 256, 408, 24, "Copyright © 2015-2026 Korvane科技 版权所有", "#00ffff", nullptr, 0, false, false, Qt::AlignCenter, false},
+};
+// clang-format on
 
 QFont pixelFont(const char* face, int pixels, bool bold) {
     QFont font(QString::fromUtf8(face));
@@ -45,6 +59,22 @@ void colour(QWidget* w, const char* name) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, QColor(QString::fromLatin1(name)));
     w->setPalette(p);
+}
+
+// Makes the labels of a table back to front, so that each lies behind the ones made after it.
+template <size_t N> void makeTexts(QWidget* window, const AboutText (&rows)[N]) {
+    for (auto it = std::rbegin(rows); it != std::rend(rows); ++it) {
+        auto* label = new TransparentLabel(window);
+        label->setObjectName(QString::fromUtf8(it->name));
+        label->setGeometry(it->left, it->top, it->width, it->height);
+        label->setText(QString::fromUtf8(it->text));
+        QFont font = it->face ? pixelFont(it->face, it->pixels, it->bold) : window->font();
+        font.setUnderline(it->underline);
+        label->setFont(font);
+        label->setAlignment(it->align);
+        label->setWordWrap(it->wrap);
+        colour(label, it->colour);
+    }
 }
 
 } // namespace
@@ -88,26 +118,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     pressed->setPalette(black);
     dragger->watch(pressed);
 
-    for (auto it = std::rbegin(Texts); it != std::rend(Texts); ++it) {
-        const AboutText& t = *it;
-        if (QByteArray(t.name) == "透明标签22")
-            continue; // made after the picture, in front of it
-        auto* label = new TransparentLabel(this);
-        label->setObjectName(QString::fromUtf8(t.name));
-        label->setGeometry(t.left, t.top, t.width, t.height);
-        label->setText(QString::fromUtf8(t.text));
-        label->setWordWrap(QByteArray(t.name) == "透明标签20" ||
-                           QByteArray(t.name) == "透明标签14");
-        label->setFont(font());
-        colour(label, t.colour);
-        if (QByteArray(t.name) == "透明标签14") {
-            label->setText(fromGbk(ProductName + "\r\n" + "v" + versionText()));
-            label->setFont(pixelFont("楷体_GB2312", 21, true));
-            label->setAlignment(Qt::AlignCenter);
-        }
-        if (QByteArray(t.name) == "透明标签15")
-            label->setAlignment(Qt::AlignCenter);
-    }
+    makeTexts(this, Behind);
+    findChild<TransparentLabel*>(QStringLiteral("透明标签14"))
+        ->setText(fromGbk(ProductName + "\r\n" + "v" + versionText()));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("图片框1"));
@@ -118,14 +131,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     picture->setPalette(black);
     dragger->watch(picture);
 
-    auto* link = new TransparentLabel(this);
-    link->setObjectName(QStringLiteral("透明标签22"));
-    link->setGeometry(16, 232, 120, 16);
-    link->setText(QStringLiteral("单击这里下载最新版本"));
-    QFont underlined = pixelFont("宋体", 12, false);
-    underlined.setUnderline(true);
-    link->setFont(underlined);
-    colour(link, "#ffffff");
+    makeTexts(this, InFront);
+    auto* link = findChild<TransparentLabel*>(QStringLiteral("透明标签22"));
     link->setCursor(Qt::PointingHandCursor);
     connect(link, &TransparentLabel::pressed, this, [](Qt::MouseButton button, QPoint) {
         if (button == Qt::LeftButton)
